@@ -1,0 +1,115 @@
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace testing_support;
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr DWORD kExitMinusOne = 4294967295u;
+
+// What a user sees of a message box.
+struct MessageBoxView {
+    HWND box = nullptr;
+    std::wstring caption;
+    std::wstring text;
+    int buttons = 0;
+    bool hasIcon = false;
+    HWND owner = nullptr;
+};
+
+MessageBoxView FindReport(const ChildProcess& process) {
+    MessageBoxView view;
+    view.box = WaitForTopWindow(
+        process.id(),
+        [](HWND window) {
+            wchar_t name[16];
+            GetClassNameW(window, name, 16);
+            return std::wstring(name) == L"#32770";
+        },
+        20s);
+    if (view.box == nullptr) {
+        return view;
+    }
+    view.caption = ReadText(view.box);
+    view.owner = GetWindow(view.box, GW_OWNER);
+    for (HWND child = GetWindow(view.box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[32];
+        GetClassNameW(child, name, 32);
+        const std::wstring kind = name;
+        if (kind == L"Button" || kind == L"BUTTON") {
+            ++view.buttons;
+        } else if (kind == L"Static" || kind == L"STATIC") {
+            const LONG style = GetWindowLongW(child, GWL_STYLE);
+            if ((style & SS_TYPEMASK) == SS_ICON) {
+                view.hasIcon = true;
+            } else if (!ReadText(child).empty()) {
+                view.text = ReadText(child);
+            }
+        }
+    }
+    return view;
+}
+
+// Presses the report's one button as a user would.
+void Dismiss(const MessageBoxView& view) {
+    const HWND button = FindWindowExW(view.box, nullptr, L"Button", nullptr);
+    SendMessageW(button, BM_CLICK, 0, 0);
+}
+
+std::wstring Hex(const std::string& bytes) {
+    std::wstring hex;
+    for (unsigned char c : bytes) {
+        wchar_t pair[3];
+        swprintf(pair, 3, L"%02X", c);
+        hex += pair;
+    }
+    return hex;
+}
+
+struct Case {
+    const char* what;
+    std::wstring arguments;
+    std::wstring report;
+};
+
+class FatalErrorReport : public testing::TestWithParam<Case> {};
+
+TEST_P(FatalErrorReport, ShowsTheReportAndExitsWithMinusOne) {
+    ChildProcess child(L"fatal_probe.exe", GetParam().arguments);
+    ASSERT_TRUE(child.started());
+    const MessageBoxView view = FindReport(child);
+    ASSERT_NE(view.box, nullptr) << "no message box appeared";
+    EXPECT_EQ(view.caption, L"错误");
+    EXPECT_EQ(view.text, GetParam().report);
+    EXPECT_EQ(view.buttons, 1);
+    EXPECT_TRUE(view.hasIcon);
+    EXPECT_EQ(view.owner, nullptr);
+    EXPECT_TRUE(child.Running()) << "the process must wait for the user";
+
+    Dismiss(view);
+    EXPECT_EQ(child.WaitForExit(10s), kExitMinusOne);
+}
+
+void PrintTo(const Case& c, std::ostream* os) { *os << c.what; }
+
+const std::string kStackError = "\xB5\xF7\xD3\xC3" "DLL\xC3\xFC\xC1\xEE\xBA\xF3\xB7\xA2\xCF\xD6\xB6\xD1\xD5\xBB"
+                                "\xB4\xED\xCE\xF3";
+
+INSTANTIATE_TEST_SUITE_P(
+    Causes, FatalErrorReport,
+    testing::Values(
+        Case{"code and message", L"report 6 " + Hex(kStackError),
+             L"运行时出错!\r\n\r\n错误代码：6\r\n\r\n错误信息：调用DLL命令后发现堆栈错误\r\n"},
+        Case{"code only", L"report 6 \"\"", L"运行时出错!\r\n\r\n错误代码：6\r\n\r\n"},
+        Case{"allocation the heap refuses", L"allocate 2147483632",
+             L"运行时出错!\r\n\r\n错误信息：分配 2147483632 字节内存失败!\r\n"},
+        Case{"description that cannot be read", L"broken-description",
+             L"运行时出错!\r\n\r\n错误信息：载入窗口模板数据段出错!\r\n"},
+        Case{"window that cannot be created", L"uncreatable", L"运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n"}));
+
+} // namespace

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "window/description.h"
+
+// The program's one window.
+extern const WindowDescription kMainWindowDescription;
