@@ -2,9 +2,6 @@
 
 #include <windows.h>
 
-#include <memory>
-#include <type_traits>
-
 // BeginPaint and EndPaint as one scope.
 class PaintScope {
 public:
