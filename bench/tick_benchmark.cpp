@@ -1,32 +1,15 @@
 // One tick's own work, with the window system's answers as constants: the
 // readout of one sample and the copy that ComputeReadout hands back. Heap
-// allocations are counted by the operator new below.
+// allocations are counted by the program's own operator new.
+#include "../tests/counting_new.h"
 #include "readout/readout.h"
 
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
-namespace {
-std::atomic<long> allocations{0};
-}
-
-void* operator new(std::size_t bytes) {
-    ++allocations;
-    if (void* memory = std::malloc(bytes == 0 ? 1 : bytes)) {
-        return memory;
-    }
-    throw std::bad_alloc();
-}
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
-
 namespace {
 
 void Tick(benchmark::State& state, ReadoutSample sample) {
-    const long before = allocations.load();
+    const long before = AllocationsSoFar();
     for (auto _ : state) {
         benchmark::DoNotOptimize(sample);
         Readout readout;
@@ -35,7 +18,7 @@ void Tick(benchmark::State& state, ReadoutSample sample) {
         benchmark::DoNotOptimize(result);
         benchmark::DoNotOptimize(readout);
     }
-    state.counters["allocs/tick"] = benchmark::Counter(static_cast<double>(allocations.load() - before),
+    state.counters["allocs/tick"] = benchmark::Counter(static_cast<double>(AllocationsSoFar() - before),
                                                        benchmark::Counter::kAvgIterations);
 }
 

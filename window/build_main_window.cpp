@@ -100,8 +100,7 @@ bool BuildMainWindow(const WindowDescription& description) {
         created->onCreated();
     }
     if (IsWindow(main)) {
-        ShowWindow(main, SW_SHOW);
-        SetForegroundWindow(main);
+        ShowWindow(main, SW_SHOW); // also activates it
     }
     return true;
 }

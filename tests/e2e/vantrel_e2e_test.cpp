@@ -24,14 +24,7 @@ public:
         if (!process_.started()) {
             return;
         }
-        window_ = WaitForTopWindow(
-            process_.id(),
-            [](HWND window) {
-                wchar_t name[32];
-                GetClassNameW(window, name, 32);
-                return std::wstring(name) == L"VantrelWindow";
-            },
-            20s);
+        window_ = WaitForTopWindow(process_.id(), [](HWND window) { return ClassOf(window) == L"VantrelWindow"; }, 20s);
         if (window_ == nullptr) {
             return;
         }

@@ -1,6 +1,6 @@
 // 100,000 refresh ticks on a real main window with a captured target and a
-// moving pointer: no heap allocation, no window or GUI object gained or lost,
-// memory steady, and every caption still right.
+// moving pointer: no heap allocation (this program counts them), no window or
+// GUI object gained or lost, memory steady, and every caption still right.
 #include "platform/controls.h"
 #include "readout/capture.h"
 #include "readout/refresh.h"
@@ -8,34 +8,13 @@
 #include "window/control_names.h"
 #include "window/main_window_description.h"
 
+#include "../counting_new.h"
 #include "test_support.h"
 
 #include <windows.h>
 #include <psapi.h>
 
 #include <gtest/gtest.h>
-
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
-namespace {
-std::atomic<long> allocations{0};
-}
-
-// Every heap allocation of this test program passes here and is counted.
-void* operator new(std::size_t bytes) {
-    ++allocations;
-    if (void* memory = std::malloc(bytes == 0 ? 1 : bytes)) {
-        return memory;
-    }
-    throw std::bad_alloc();
-}
-void* operator new[](std::size_t bytes) { return operator new(bytes); }
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete[](void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
-void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }
 
 using namespace testing_support;
 using namespace std::chrono_literals;
@@ -68,9 +47,9 @@ std::wstring Expected(long offset, long extent) {
 }
 
 TEST(Endurance, TheAllocationCounterCounts) {
-    const long before = allocations.load();
+    const long before = AllocationsSoFar();
     const std::wstring text(200, L'x'); // too long to fit in place
-    EXPECT_GT(allocations.load(), before);
+    EXPECT_GT(AllocationsSoFar(), before);
     EXPECT_EQ(text.size(), 200u);
 }
 
@@ -106,9 +85,9 @@ TEST(Endurance, HundredThousandTicksLeaveNothingBehind) {
         if (tick % 100 == 0) {
             SetCursorPos(at.x, at.y);
         }
-        const long before = allocations.load();
+        const long before = AllocationsSoFar();
         OnRefreshTick();
-        tickAllocations += allocations.load() - before;
+        tickAllocations += AllocationsSoFar() - before;
 
         if (tick % 1000 == 999) {
             PumpMessages(1ms); // the labels repaint as they would between ticks

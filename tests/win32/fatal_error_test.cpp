@@ -24,23 +24,14 @@ struct MessageBoxView {
 
 MessageBoxView FindReport(const ChildProcess& process) {
     MessageBoxView view;
-    view.box = WaitForTopWindow(
-        process.id(),
-        [](HWND window) {
-            wchar_t name[16];
-            GetClassNameW(window, name, 16);
-            return std::wstring(name) == L"#32770";
-        },
-        20s);
+    view.box = WaitForTopWindow(process.id(), [](HWND window) { return ClassOf(window) == L"#32770"; }, 20s);
     if (view.box == nullptr) {
         return view;
     }
     view.caption = ReadText(view.box);
     view.owner = GetWindow(view.box, GW_OWNER);
     for (HWND child = GetWindow(view.box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t name[32];
-        GetClassNameW(child, name, 32);
-        const std::wstring kind = name;
+        const std::wstring kind = ClassOf(child);
         if (kind == L"Button" || kind == L"BUTTON") {
             ++view.buttons;
         } else if (kind == L"Static" || kind == L"STATIC") {

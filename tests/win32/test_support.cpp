@@ -168,14 +168,9 @@ HWND WaitForTopWindow(DWORD processId, const std::function<bool(HWND)>& accept, 
     return nullptr;
 }
 
-HWND ChildWithClass(HWND parent, const wchar_t* className, int index) {
-    for (HWND child = FindWindowExW(parent, nullptr, className, nullptr); child != nullptr;
-         child = FindWindowExW(parent, child, className, nullptr)) {
-        if (index-- == 0) {
-            return child;
-        }
-    }
-    return nullptr;
+std::wstring ClassOf(HWND window) {
+    wchar_t name[256];
+    return std::wstring(name, static_cast<std::size_t>(GetClassNameW(window, name, 256)));
 }
 
 } // namespace testing_support

@@ -70,7 +70,7 @@ private:
 // The first visible top-level window of the process that `accept` takes, waiting up to `limit`.
 HWND WaitForTopWindow(DWORD processId, const std::function<bool(HWND)>& accept, std::chrono::milliseconds limit);
 
-// Direct children of `parent` in stacking order.
-HWND ChildWithClass(HWND parent, const wchar_t* className, int index = 0);
+// The class name of a window.
+std::wstring ClassOf(HWND window);
 
 } // namespace testing_support
