@@ -2,6 +2,8 @@
 // against: one window of the same size and styles, two labels, and a 100 ms
 // timer whose tick asks for the target's client rectangle and origin and the
 // pointer, formats two numbers and sets the two texts with a repaint.
+// Built a second time as bare_styled.exe with Vantrel's manifest and its two
+// group boxes, the look that Vantrel's window must have.
 //   bare.exe [TARGET-HANDLE-IN-HEX]
 #include <windows.h>
 
@@ -9,6 +11,8 @@
 #include <cwchar>
 
 namespace {
+
+constexpr bool kGroupBoxes = BARE_GROUP_BOXES != 0;
 
 HWND target = nullptr;
 HWND xLabel = nullptr;
@@ -57,6 +61,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     const HWND window = CreateWindowExW(0, L"BareWindow", L"", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
                                         left, top, 349, 204, nullptr, nullptr, instance, nullptr);
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (kGroupBoxes) {
+        CreateWindowExW(0, L"BUTTON", L"X", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 16, 64, 152, 96, window, nullptr,
+                        instance, nullptr);
+        CreateWindowExW(0, L"BUTTON", L"Y", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 184, 64, 144, 96, window, nullptr,
+                        instance, nullptr);
+    }
     xLabel = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER, 32, 88, 112, 56, window, nullptr,
                              instance, nullptr);
     yLabel = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER, 192, 88, 120, 56, window, nullptr,

@@ -12,7 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 using namespace testing_support;
 using namespace std::chrono_literals;
@@ -154,6 +157,48 @@ TEST_F(MainWindow, CaptionWriteConvertsFromCodePage936AndRepaintsEveryTime) {
     RECT client{};
     GetClientRect(label, &client);
     EXPECT_TRUE(EqualRect(&update, &client)) << "the whole label is marked";
+}
+
+// Columns of the label that carry dark (text) pixels, read back from its window.
+std::vector<bool> InkedColumns(HWND label) {
+    UpdateWindow(label);
+    RECT area{};
+    GetClientRect(label, &area);
+    std::vector<bool> inked(static_cast<std::size_t>(area.right), false);
+    const HDC dc = GetDC(label);
+    for (int x = 0; x < area.right; ++x) {
+        for (int y = 0; y < area.bottom && !inked[static_cast<std::size_t>(x)]; ++y) {
+            const COLORREF colour = GetPixel(dc, x, y);
+            inked[static_cast<std::size_t>(x)] = GetRValue(colour) + GetGValue(colour) + GetBValue(colour) < 3 * 96;
+        }
+    }
+    ReleaseDC(label, dc);
+    return inked;
+}
+
+TEST_F(MainWindow, ACentredCaptionWiderThanItsLabelIsCutAtBothEdges) {
+    const HWND label = ControlHandle(control::标签1);
+    WriteCaption(label, "0");
+    std::vector<bool> inked = InkedColumns(label);
+    ASSERT_FALSE(inked.front()) << "a short caption leaves the edges clear";
+    ASSERT_FALSE(inked.back());
+    const auto first = std::find(inked.begin(), inked.end(), true) - inked.begin();
+    const auto last = inked.rend() - std::find(inked.rbegin(), inked.rend(), true) - 1;
+    EXPECT_LE(std::abs((first + last) - static_cast<long>(inked.size()) + 1), 4) << "centred";
+
+    // One line of digits far wider than the label: no wrap, no ellipsis, cut on both sides.
+    WriteCaption(label, "8888888888888888888888888888888888888888888888888888888888888888");
+    inked = InkedColumns(label);
+    EXPECT_TRUE(std::count(inked.begin(), inked.begin() + 4, true) > 0) << "cut at the left edge";
+    EXPECT_TRUE(std::count(inked.end() - 4, inked.end(), true) > 0) << "cut at the right edge";
+}
+
+TEST_F(MainWindow, ALeftAlignedCaptionStartsAtTheLeftEdgeAndIsCutAtTheRight) {
+    const HWND label = ControlHandle(control::标签3);
+    WriteCaption(label, "8888888888888888888888888888888888888888888888888888888888888888");
+    const std::vector<bool> inked = InkedColumns(label);
+    EXPECT_TRUE(std::count(inked.begin(), inked.begin() + 4, true) > 0);
+    EXPECT_TRUE(std::count(inked.end() - 4, inked.end(), true) > 0);
 }
 
 TEST_F(MainWindow, PressOnALabelPostsACaptionPressAndIsDiscarded) {
