@@ -58,19 +58,20 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
 
     const int left = (GetSystemMetrics(SM_CXSCREEN) - 349) / 2;
     const int top = (GetSystemMetrics(SM_CYSCREEN) - 204) / 2;
-    const HWND window = CreateWindowExW(0, L"BareWindow", L"", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
-                                        left, top, 349, 204, nullptr, nullptr, instance, nullptr);
+    const HWND window =
+        CreateWindowExW(0, L"BareWindow", L"", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
+                        left, top, 349, 204, nullptr, nullptr, instance, nullptr);
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (kGroupBoxes) {
-        CreateWindowExW(0, L"BUTTON", L"X", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 16, 64, 152, 96, window, nullptr,
-                        instance, nullptr);
-        CreateWindowExW(0, L"BUTTON", L"Y", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 184, 64, 144, 96, window, nullptr,
-                        instance, nullptr);
+        CreateWindowExW(0, L"BUTTON", L"X", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 16, 64, 152, 96, window,
+                        nullptr, instance, nullptr);
+        CreateWindowExW(0, L"BUTTON", L"Y", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 184, 64, 144, 96, window,
+                        nullptr, instance, nullptr);
     }
-    xLabel = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER, 32, 88, 112, 56, window, nullptr,
-                             instance, nullptr);
-    yLabel = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER, 192, 88, 120, 56, window, nullptr,
-                             instance, nullptr);
+    xLabel = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER, 32, 88, 112, 56, window,
+                             nullptr, instance, nullptr);
+    yLabel = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER, 192, 88, 120, 56, window,
+                             nullptr, instance, nullptr);
     SetTimer(window, 1, 100, nullptr);
     ShowWindow(window, SW_SHOW);
 

@@ -87,7 +87,9 @@ Search Look(DWORD process) {
 double CpuMs(HANDLE process) {
     FILETIME created, ended, kernel, user;
     GetProcessTimes(process, &created, &ended, &kernel, &user);
-    const auto ticks = [](FILETIME t) { return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+    const auto ticks = [](FILETIME t) {
+        return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
     return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
 }
 
@@ -111,8 +113,8 @@ HWND MakeTarget() {
     windowClass.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
     windowClass.lpszClassName = L"BenchTarget";
     RegisterClassExW(&windowClass);
-    const HWND target = CreateWindowExW(0, L"BenchTarget", L"target", WS_POPUP | WS_VISIBLE, 40, 60, 260, 200, nullptr,
-                                        nullptr, GetModuleHandleW(nullptr), nullptr);
+    const HWND target = CreateWindowExW(0, L"BenchTarget", L"target", WS_POPUP | WS_VISIBLE, 40, 60, 260, 200,
+                                        nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     Wait(std::chrono::milliseconds(100));
     return target;
 }
@@ -128,7 +130,8 @@ bool Measure(const std::wstring& program, bool capturesWithF10, HWND target, dou
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     const auto start = Clock::now();
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &info)) {
         std::fwprintf(stderr, L"cannot start %ls\n", program.c_str());
         return false;
     }
@@ -160,7 +163,8 @@ bool Measure(const std::wstring& program, bool capturesWithF10, HWND target, dou
     const auto end = Clock::now() + std::chrono::duration<double>(seconds);
     for (int step = 0; Clock::now() < end; ++step) {
         const double angle = step * 0.05;
-        SetCursorPos(170 + static_cast<int>(80 * std::cos(angle)), 160 + static_cast<int>(80 * std::sin(angle)));
+        SetCursorPos(170 + static_cast<int>(80 * std::cos(angle)),
+                     160 + static_cast<int>(80 * std::sin(angle)));
         Wait(std::chrono::milliseconds(10));
     }
 
@@ -271,11 +275,12 @@ int wmain(int argc, wchar_t** argv) {
     DestroyWindow(target);
 
     std::printf("Vantrel against the bare Win32 program doing the same calls, and against the same with\n"
-                "Vantrel's manifest and group boxes (bare_styled): %d rounds, rotating; %.0f s of 100 ms ticks each, a captured\n"
+                "Vantrel's manifest and group boxes (bare_styled): %d rounds, rotating; %.0f s of 100 ms "
+                "ticks each, a captured\n"
                 "260x200 target and the pointer circling over it. Median [lowest..highest].\n\n",
                 rounds, seconds);
-    std::printf("%-36s %27s %27s %27s %6s %6s\n", "measure", "vantrel.exe", "bare.exe", "bare_styled.exe", "/bare",
-                "/styled");
+    std::printf("%-36s %27s %27s %27s %6s %6s\n", "measure", "vantrel.exe", "bare.exe", "bare_styled.exe",
+                "/bare", "/styled");
     Row("start-up to visible window (ms)", samples, &Sample::startupMs);
     Row("CPU time over the interval (ms)", samples, &Sample::cpuMs);
     Row("working set at the end (KiB)", samples, &Sample::workingSetKiB);
@@ -293,11 +298,12 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("\nfile size: vantrel.exe %.1f KiB (icon images %.1f KiB), bare.exe %.1f KiB;\n"
                 "  vantrel.exe less its icon is %.1f KiB more than bare.exe (allowed: 64 KiB)\n",
                 vantrelSize, icon, bareSize, vantrelSize - icon - bareSize);
-    std::printf("\n[1] PROCESS_MEMORY_COUNTERS_EX::PrivateUsage; 0 where the platform does not report it (Wine).\n"
-                "[2] USER objects counted from outside: the process's top-level and child windows, by\n"
-                "    EnumWindows and EnumChildWindows. The same at start and end means no window leaked.\n"
-                "[3] GetGuiResources as the platform reports it; Wine reports 0. Vantrel makes no GDI object\n"
-                "    of its own (the stock GUI font and the system colours serve, paint DCs end with their\n"
-                "    scope); the endurance test counts its windows and heap allocations over 100,000 ticks.\n");
+    std::printf(
+        "\n[1] PROCESS_MEMORY_COUNTERS_EX::PrivateUsage; 0 where the platform does not report it (Wine).\n"
+        "[2] USER objects counted from outside: the process's top-level and child windows, by\n"
+        "    EnumWindows and EnumChildWindows. The same at start and end means no window leaked.\n"
+        "[3] GetGuiResources as the platform reports it; Wine reports 0. Vantrel makes no GDI object\n"
+        "    of its own (the stock GUI font and the system colours serve, paint DCs end with their\n"
+        "    scope); the endurance test counts its windows and heap allocations over 100,000 ticks.\n");
     return 0;
 }

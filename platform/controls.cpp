@@ -22,7 +22,9 @@ void RememberControl(std::string_view name, ControlKind kind, HWND window) {
     }
 }
 
-void ForgetControls() { count = 0; }
+void ForgetControls() {
+    count = 0;
+}
 
 HWND ControlHandle(std::string_view name) {
     for (std::size_t i = 0; i < count; ++i) {

@@ -24,7 +24,8 @@ LRESULT CALLBACK HotkeyFilter(HWND window, UINT message, WPARAM wParam, LPARAM l
 
 } // namespace
 
-std::int32_t RegisterGlobalHotkey(HWND owner, HWND notifyLabel, std::int32_t modifiers, std::int32_t keyCode) {
+std::int32_t RegisterGlobalHotkey(HWND owner, HWND notifyLabel, std::int32_t modifiers,
+                                  std::int32_t keyCode) {
     service.notifyLabel = notifyLabel;
     const std::uint32_t flags = TranslateModifiers(modifiers);
     if (service.previousProcedure == nullptr) {

@@ -18,7 +18,9 @@ FeedbackHandler HandlerOf(HWND window) {
     return reinterpret_cast<FeedbackHandler>(GetWindowLongPtrW(window, kHandlerSlot));
 }
 
-HFONT FontOf(HWND window) { return reinterpret_cast<HFONT>(GetWindowLongPtrW(window, kFontSlot)); }
+HFONT FontOf(HWND window) {
+    return reinterpret_cast<HFONT>(GetWindowLongPtrW(window, kFontSlot));
+}
 
 void OnPaint(HWND window) {
     const PaintScope paint(window);
@@ -41,8 +43,9 @@ void OnPaint(HWND window) {
 LRESULT CALLBACK LabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_NCCREATE:
-        SetWindowLongPtrW(window, kHandlerSlot,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+        SetWindowLongPtrW(
+            window, kHandlerSlot,
+            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
         SetWindowLongPtrW(window, kFontSlot, reinterpret_cast<LONG_PTR>(GetStockObject(DEFAULT_GUI_FONT)));
         break;
     case WM_ERASEBKGND: return 1; // WM_PAINT fills the whole label
@@ -76,5 +79,6 @@ HWND CreateLabel(HWND parent, const wchar_t* text, RECT place, LabelAlignment al
 
 bool IsLabel(HWND window) {
     wchar_t name[32];
-    return GetClassNameW(window, name, static_cast<int>(std::size(name))) > 0 && lstrcmpW(name, kClassName) == 0;
+    return GetClassNameW(window, name, static_cast<int>(std::size(name))) > 0 &&
+           lstrcmpW(name, kClassName) == 0;
 }

@@ -22,4 +22,6 @@ int RunMessageLoop(PreDispatch look) {
     return static_cast<int>(message.wParam);
 }
 
-bool MessageLoopEntered() { return entered; }
+bool MessageLoopEntered() {
+    return entered;
+}

@@ -25,7 +25,8 @@ void OnCreate(HWND window, const TimerSetup& setup) {
 LRESULT CALLBACK TimerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
-        OnCreate(window, *static_cast<const TimerSetup*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+        OnCreate(window,
+                 *static_cast<const TimerSetup*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
         return 0;
     case WM_TIMER:
         if (wParam == kTimerId) {

@@ -56,4 +56,6 @@ HWND CreateTopWindow(const wchar_t* title, DWORD style, RECT place) {
                            place.bottom - place.top, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
-int LiveTopWindows() { return live; }
+int LiveTopWindows() {
+    return live;
+}

@@ -9,13 +9,13 @@ using WindowId = std::uintptr_t;
 
 // The questions the selection asks of the window system.
 class WindowTree {
-public:
+  public:
     virtual ~WindowTree() = default;
-    virtual WindowId WindowAt(ScreenPoint point) const = 0;   // WindowFromPoint
-    virtual PixelRect WindowRect(WindowId window) const = 0;  // GetWindowRect, frame included
-    virtual WindowId Parent(WindowId window) const = 0;       // GetParent
-    virtual WindowId NextBelow(WindowId window) const = 0;    // GetWindow(GW_HWNDNEXT)
-    virtual bool IsVisible(WindowId window) const = 0;        // IsWindowVisible
+    virtual WindowId WindowAt(ScreenPoint point) const = 0;  // WindowFromPoint
+    virtual PixelRect WindowRect(WindowId window) const = 0; // GetWindowRect, frame included
+    virtual WindowId Parent(WindowId window) const = 0;      // GetParent
+    virtual WindowId NextBelow(WindowId window) const = 0;   // GetWindow(GW_HWNDNEXT)
+    virtual bool IsVisible(WindowId window) const = 0;       // IsWindowVisible
 };
 
 // The window at `point`: the one the window system reports there, or, for a

@@ -10,9 +10,8 @@ Readout ComputeReadout(HWND window, Readout& readout, const Text& outOfRangeText
     ClientToScreen(window, &origin);
     GetCursorPos(&pointer);
 
-    const ReadoutSample sample{{client.left, client.top, client.right, client.bottom},
-                               {origin.x, origin.y},
-                               {pointer.x, pointer.y}};
+    const ReadoutSample sample{
+        {client.left, client.top, client.right, client.bottom}, {origin.x, origin.y}, {pointer.x, pointer.y}};
     FillReadout(sample, readout, outOfRangeText);
     return readout;
 }

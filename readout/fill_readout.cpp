@@ -11,7 +11,9 @@ constexpr double kNegativeTolerance = -1e-7;
 
 // The new text is made before the old one goes, so a failure to allocate
 // leaves the field as it was.
-void Store(Text& field, Text text) { field = std::move(text); }
+void Store(Text& field, Text text) {
+    field = std::move(text);
+}
 
 } // namespace
 

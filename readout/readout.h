@@ -14,7 +14,7 @@ extern const Text OutOfRangeText;
 
 // What the window system answered for one call.
 struct ReadoutSample {
-    PixelRect client;      // GetClientRect: right and bottom are width and height
+    PixelRect client;    // GetClientRect: right and bottom are width and height
     ScreenPoint origin;  // ClientToScreen of (0, 0)
     ScreenPoint pointer; // GetCursorPos
 };

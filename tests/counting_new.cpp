@@ -8,7 +8,9 @@ namespace {
 std::atomic<long> allocations{0};
 }
 
-long AllocationsSoFar() { return allocations.load(); }
+long AllocationsSoFar() {
+    return allocations.load();
+}
 
 void* operator new(std::size_t bytes) {
     ++allocations;
@@ -17,8 +19,18 @@ void* operator new(std::size_t bytes) {
     }
     throw std::bad_alloc();
 }
-void* operator new[](std::size_t bytes) { return operator new(bytes); }
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete[](void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
-void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }
+void* operator new[](std::size_t bytes) {
+    return operator new(bytes);
+}
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete[](void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+void operator delete[](void* memory, std::size_t) noexcept {
+    std::free(memory);
+}

@@ -27,7 +27,9 @@ bool ModifierHeld() {
     return down(VK_CONTROL) || down(VK_SHIFT) || down(VK_MENU);
 }
 
-void PostCaptionPress(HWND mainWindow) { PostMessageW(mainWindow, WM_NCLBUTTONDOWN, HTCAPTION, 0); }
+void PostCaptionPress(HWND mainWindow) {
+    PostMessageW(mainWindow, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
 
 } // namespace
 

@@ -20,15 +20,16 @@ HWND CreateMainWindow(const MainWindowDescription& window) {
     const ScreenPoint origin = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                                              window.width, window.height);
     const WideText title(window.title);
-    const HWND main = CreateTopWindow(title.c_str(), window.style, PlaceOf(origin.x, origin.y, window.width,
-                                                                            window.height));
+    const HWND main = CreateTopWindow(title.c_str(), window.style,
+                                      PlaceOf(origin.x, origin.y, window.width, window.height));
     if (main == nullptr) {
         return nullptr;
     }
     RECT made{};
     GetWindowRect(main, &made);
     if (made.right - made.left != window.width || made.bottom - made.top != window.height) {
-        SetWindowPos(main, nullptr, 0, 0, window.width, window.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(main, nullptr, 0, 0, window.width, window.height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     SetWindowPos(main, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SendMessageW(main, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
@@ -36,8 +37,8 @@ HWND CreateMainWindow(const MainWindowDescription& window) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     const auto icon = [&](int widthMetric, int heightMetric) {
         return reinterpret_cast<LPARAM>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON,
-                                                   GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric),
-                                                   LR_SHARED));
+                                                   GetSystemMetrics(widthMetric),
+                                                   GetSystemMetrics(heightMetric), LR_SHARED));
     };
     SendMessageW(main, WM_SETICON, ICON_BIG, icon(SM_CXICON, SM_CYICON));
     SendMessageW(main, WM_SETICON, ICON_SMALL, icon(SM_CXSMICON, SM_CYSMICON));
@@ -67,7 +68,8 @@ HWND CreateControl(const WindowDescription& description, const ControlDescriptio
     }
     case Kind::Timer: {
         const EventBinding* binding = FindBinding(description, control.name, Event::Periodic);
-        return CreateTimer(parent, place, control.periodMilliseconds, binding ? binding->onPeriodic : nullptr);
+        return CreateTimer(parent, place, control.periodMilliseconds,
+                           binding ? binding->onPeriodic : nullptr);
     }
     }
     return nullptr;

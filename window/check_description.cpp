@@ -24,13 +24,14 @@ bool ControlsAreSound(const WindowDescription& description) {
         const ControlDescription& control = description.controls[i];
         Kind earlier{};
         if (control.name.empty() || control.name == mainName ||
-            IsDeclaredBefore(description, i, control.name, &earlier) || control.width < 0 || control.height < 0) {
+            IsDeclaredBefore(description, i, control.name, &earlier) || control.width < 0 ||
+            control.height < 0) {
             return false;
         }
         Kind parentKind{};
-        const bool parentKnown = control.parent == mainName ||
-                                 (IsDeclaredBefore(description, i, control.parent, &parentKind) &&
-                                  parentKind == Kind::GroupBox);
+        const bool parentKnown =
+            control.parent == mainName ||
+            (IsDeclaredBefore(description, i, control.parent, &parentKind) && parentKind == Kind::GroupBox);
         if (!parentKnown) {
             return false;
         }
@@ -65,7 +66,8 @@ bool IsBuildable(const WindowDescription& description) {
             return false;
         }
         for (std::size_t j = 0; j < i; ++j) {
-            if (description.bindings[j].control == binding.control && description.bindings[j].event == binding.event) {
+            if (description.bindings[j].control == binding.control &&
+                description.bindings[j].event == binding.event) {
                 return false;
             }
         }

@@ -25,8 +25,8 @@ struct ControlDescription {
     std::string_view parent; // the main window's name or an earlier control's
     std::int32_t x, y, width, height;
     const char* text;
-    Alignment alignment;          // labels
-    unsigned periodMilliseconds;  // timers
+    Alignment alignment;         // labels
+    unsigned periodMilliseconds; // timers
 };
 
 enum class Event { Created, Feedback, Periodic };

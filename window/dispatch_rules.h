@@ -17,9 +17,9 @@ enum class Verdict {
     CloseAndDiscard,              // Esc
 };
 
-inline constexpr std::uint32_t kKeyDown = 0x0100;         // WM_KEYDOWN
-inline constexpr std::uint32_t kLeftButtonDown = 0x0201;  // WM_LBUTTONDOWN
-inline constexpr std::uint32_t kEscapeKey = 27;           // VK_ESCAPE
+inline constexpr std::uint32_t kKeyDown = 0x0100;        // WM_KEYDOWN
+inline constexpr std::uint32_t kLeftButtonDown = 0x0201; // WM_LBUTTONDOWN
+inline constexpr std::uint32_t kEscapeKey = 27;          // VK_ESCAPE
 
 // What to do with a message before it is dispatched: a left press anywhere on
 // the window's face drags the window, and Esc with none of Ctrl, Shift and

@@ -4,4 +4,6 @@
 #include <windows.h>
 
 // The command line is not used: the program has no arguments.
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return RunStartRoutine(kMainWindowDescription); }
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    return RunStartRoutine(kMainWindowDescription);
+}

@@ -32,9 +32,19 @@ void* operator new(std::size_t bytes) {
     OutOfMemory(bytes);
 }
 
-void* operator new[](std::size_t bytes) { return operator new(bytes); }
+void* operator new[](std::size_t bytes) {
+    return operator new(bytes);
+}
 
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete[](void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
-void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete[](void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+void operator delete[](void* memory, std::size_t) noexcept {
+    std::free(memory);
+}

@@ -11,15 +11,31 @@
 #include <cstdlib>
 
 namespace std {
-[[noreturn]] void __throw_length_error(const char*) { std::abort(); }
-[[noreturn]] void __throw_logic_error(const char*) { std::abort(); }
-[[noreturn]] void __throw_out_of_range(const char*) { std::abort(); }
-[[noreturn]] void __throw_out_of_range_fmt(const char*, ...) { std::abort(); }
-[[noreturn]] void __throw_invalid_argument(const char*) { std::abort(); }
-[[noreturn]] void __throw_bad_alloc() { std::abort(); }
-[[noreturn]] void __throw_bad_array_new_length() { std::abort(); }
+[[noreturn]] void __throw_length_error(const char*) {
+    std::abort();
+}
+[[noreturn]] void __throw_logic_error(const char*) {
+    std::abort();
+}
+[[noreturn]] void __throw_out_of_range(const char*) {
+    std::abort();
+}
+[[noreturn]] void __throw_out_of_range_fmt(const char*, ...) {
+    std::abort();
+}
+[[noreturn]] void __throw_invalid_argument(const char*) {
+    std::abort();
+}
+[[noreturn]] void __throw_bad_alloc() {
+    std::abort();
+}
+[[noreturn]] void __throw_bad_array_new_length() {
+    std::abort();
+}
 } // namespace std
 
 namespace __gnu_cxx {
-void __verbose_terminate_handler() { std::abort(); }
+void __verbose_terminate_handler() {
+    std::abort();
+}
 } // namespace __gnu_cxx

@@ -19,12 +19,13 @@ constexpr POINT kAway{900, 700};
 
 // One running copy of Vantrel and its readouts.
 class Vantrel {
-public:
+  public:
     Vantrel() : process_(L"vantrel.exe", L"") {
         if (!process_.started()) {
             return;
         }
-        window_ = WaitForTopWindow(process_.id(), [](HWND window) { return ClassOf(window) == L"VantrelWindow"; }, 20s);
+        window_ = WaitForTopWindow(
+            process_.id(), [](HWND window) { return ClassOf(window) == L"VantrelWindow"; }, 20s);
         if (window_ == nullptr) {
             return;
         }
@@ -42,7 +43,9 @@ public:
         }
     }
 
-    bool ready() const { return window_ != nullptr && x_ != nullptr && y_ != nullptr && receiver_ != nullptr; }
+    bool ready() const {
+        return window_ != nullptr && x_ != nullptr && y_ != nullptr && receiver_ != nullptr;
+    }
     HWND window() const { return window_; }
     HWND receiver() const { return receiver_; }
     ChildProcess& process() { return process_; }
@@ -56,8 +59,9 @@ public:
         if (PumpUntil([&] { return this->x() == x && this->y() == y; }, 3s)) {
             return testing::AssertionSuccess();
         }
-        return testing::AssertionFailure() << "readouts show (" << Narrow(this->x()) << ", " << Narrow(this->y())
-                                           << "), expected (" << Narrow(x) << ", " << Narrow(y) << ")";
+        return testing::AssertionFailure()
+               << "readouts show (" << Narrow(this->x()) << ", " << Narrow(this->y()) << "), expected ("
+               << Narrow(x) << ", " << Narrow(y) << ")";
     }
 
     // The texts stay the same over several ticks.
@@ -65,8 +69,8 @@ public:
         const auto end = std::chrono::steady_clock::now() + 600ms;
         while (std::chrono::steady_clock::now() < end) {
             if (this->x() != x || this->y() != y) {
-                return testing::AssertionFailure() << "readouts changed to (" << Narrow(this->x()) << ", "
-                                                   << Narrow(this->y()) << ")";
+                return testing::AssertionFailure()
+                       << "readouts changed to (" << Narrow(this->x()) << ", " << Narrow(this->y()) << ")";
             }
             PumpMessages(20ms);
         }
@@ -75,19 +79,21 @@ public:
 
     static std::string Narrow(const std::wstring& text) {
         std::string utf8(text.size() * 3 + 1, '\0');
-        utf8.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.c_str(),
-                                                                 static_cast<int>(text.size()), utf8.data(),
-                                                                 static_cast<int>(utf8.size()), nullptr, nullptr)));
+        utf8.resize(static_cast<std::size_t>(
+            WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), utf8.data(),
+                                static_cast<int>(utf8.size()), nullptr, nullptr)));
         return utf8;
     }
 
-private:
+  private:
     ChildProcess process_;
     HWND window_ = nullptr;
     HWND x_ = nullptr, y_ = nullptr, receiver_ = nullptr;
 };
 
-std::wstring Number(long value) { return std::to_wstring(value); }
+std::wstring Number(long value) {
+    return std::to_wstring(value);
+}
 
 POINT ClientOrigin(HWND window) {
     POINT origin{};
@@ -110,10 +116,8 @@ void CaptureAt(int x, int y) {
 }
 
 class EndToEnd : public testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(vantrel_.ready()) << "vantrel.exe did not come up";
-    }
+  protected:
+    void SetUp() override { ASSERT_TRUE(vantrel_.ready()) << "vantrel.exe did not come up"; }
 
     // Pointer at (dx, dy) from the client origin of `window`.
     void PointAt(HWND window, int dx, int dy) {
@@ -158,7 +162,8 @@ TEST_F(EndToEnd, CapturedTopLevelWindowIsMeasuredFromItsClientOrigin) {
 }
 
 TEST_F(EndToEnd, F10OverAChildControlMeasuresTheChild) {
-    const UniqueWindow parent = MakeWindow({40, 60, 300, 260}, WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN);
+    const UniqueWindow parent =
+        MakeWindow({40, 60, 300, 260}, WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN);
     const UniqueWindow child = MakeWindow({20, 30, 120, 90}, WS_CHILD | WS_VISIBLE, parent.get());
     const POINT origin = ClientOrigin(child.get());
     CaptureAt(origin.x + 10, origin.y + 10);
@@ -174,7 +179,7 @@ TEST_F(EndToEnd, F10OverAChildControlMeasuresTheChild) {
 // Two children of one parent over the point (100, 100) of its client area,
 // `upper` above `lower` in the stacking order.
 class Siblings : public EndToEnd {
-protected:
+  protected:
     void Arrange(RECT upper, RECT lower, bool lowerVisible = true) {
         parent_ = MakeWindow({40, 60, 400, 400}, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN);
         upper_ = MakeWindow(upper, WS_CHILD | WS_VISIBLE, parent_.get());
@@ -280,7 +285,8 @@ TEST_F(EndToEnd, CloseMessageEndsWithExitCodeZero) {
 
 TEST_F(EndToEnd, CommandLineArgumentsHaveNoEffect) {
     ChildProcess second(L"vantrel.exe", L"/x --help 123");
-    const HWND window = WaitForTopWindow(second.id(), [](HWND) { return true; }, 20s);
+    const HWND window = WaitForTopWindow(
+        second.id(), [](HWND) { return true; }, 20s);
     ASSERT_NE(window, nullptr);
     RECT rect{};
     GetWindowRect(window, &rect);

@@ -26,7 +26,9 @@ struct Fixture {
     WindowDescription Description() const { return {{"main", "", 0, 349, 204}, controls, bindings}; }
 };
 
-TEST(CheckDescription, AcceptsASoundDescription) { EXPECT_TRUE(IsBuildable(Fixture{}.Description())); }
+TEST(CheckDescription, AcceptsASoundDescription) {
+    EXPECT_TRUE(IsBuildable(Fixture{}.Description()));
+}
 
 TEST(CheckDescription, RejectsEachBrokenPiece) {
     const struct {
@@ -45,7 +47,10 @@ TEST(CheckDescription, RejectsEachBrokenPiece) {
         {"created bound to a control", [](Fixture& f) { f.bindings[0].control = "box"; }},
         {"binding names no control", [](Fixture& f) { f.bindings[1].control = "ghost"; }},
         {"binding without its handler", [](Fixture& f) { f.bindings[2].onPeriodic = nullptr; }},
-        {"handler of another event", [](Fixture& f) { f.bindings[1] = {"receiver", Event::Feedback, Created}; }},
+        {"handler of another event",
+         [](Fixture& f) {
+             f.bindings[1] = {"receiver", Event::Feedback, Created};
+         }},
         {"two bindings of one event", [](Fixture& f) { f.bindings.push_back(f.bindings[2]); }},
         {"too many controls",
          [](Fixture& f) {

@@ -21,7 +21,8 @@ struct Case {
 const Case kCases[] = {
     {"press on the window's face", kLeftButtonDown, 0, Addressee::MainWindow, false,
      Verdict::PostCaptionPressThenDispatch},
-    {"press on a label or group box", kLeftButtonDown, 0, Addressee::Face, false, Verdict::PostCaptionPressAndDiscard},
+    {"press on a label or group box", kLeftButtonDown, 0, Addressee::Face, false,
+     Verdict::PostCaptionPressAndDiscard},
     {"press on the timer's window", kLeftButtonDown, 0, Addressee::OtherControl, false, Verdict::Dispatch},
     {"press on another window", kLeftButtonDown, 0, Addressee::Elsewhere, false, Verdict::Dispatch},
     {"right press", kRightButtonDown, 0, Addressee::MainWindow, false, Verdict::Dispatch},
@@ -34,7 +35,9 @@ const Case kCases[] = {
     {"another key", kKeyDown, 'A', Addressee::MainWindow, false, Verdict::Dispatch},
 };
 
-void PrintTo(const Case& c, std::ostream* os) { *os << c.what; }
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class DispatchRulesTable : public testing::TestWithParam<Case> {};
 

@@ -11,7 +11,9 @@ struct Case {
     std::int32_t left, top;
 };
 
-void PrintTo(const Case& c, std::ostream* os) { *os << c.screenWidth << "x" << c.screenHeight; }
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.screenWidth << "x" << c.screenHeight;
+}
 
 class CentredOriginTable : public testing::TestWithParam<Case> {};
 

@@ -10,9 +10,18 @@ TEST(HotkeyRules, TranslatesTheServiceCodingToModFlags) {
         std::int32_t given;
         std::uint32_t passed;
     } cases[] = {
-        {1, control}, {2, shift}, {3, control | shift}, {4, alt}, {5, control | alt}, {6, shift | alt},
+        {1, control},
+        {2, shift},
+        {3, control | shift},
+        {4, alt},
+        {5, control | alt},
+        {6, shift | alt},
         // Anything else is passed on unchanged.
-        {0, 0}, {7, 7}, {8, 8}, {-1, 0xFFFFFFFFu}, {0x4000, 0x4000},
+        {0, 0},
+        {7, 7},
+        {8, 8},
+        {-1, 0xFFFFFFFFu},
+        {0x4000, 0x4000},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(TranslateModifiers(c.given), c.passed) << c.given;

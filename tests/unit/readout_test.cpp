@@ -36,18 +36,20 @@ const Case kCases[] = {
     {"0 x 0 area, pointer on its origin", At(300, 400, {0, 0, 0, 0}), "0", "0"},
     {"0 x 0 area, one pixel off on x", At(301, 400, {0, 0, 0, 0}), kOut, "0"},
     {"0 x 0 area, one pixel before on y", At(300, 399, {0, 0, 0, 0}), "0", kOut},
-    {"client area at negative screen coordinates, its left edge", At(-1500, -300, {0, 0, 640, 480}, {-1500, -300}),
-     "0", "0"},
+    {"client area at negative screen coordinates, its left edge",
+     At(-1500, -300, {0, 0, 640, 480}, {-1500, -300}), "0", "0"},
     {"negative screen coordinates, inside", At(-1000, -10, {0, 0, 640, 480}, {-1500, -300}), "500", "290"},
     {"window 0: pointer at (0, 500)", At(0, 500, {}, {}), "0", kOut},
     {"window 0: pointer at (500, 0)", At(500, 0, {}, {}), kOut, "0"},
     {"window 0: pointer at (0, 0)", At(0, 0, {}, {}), "0", "0"},
     {"extent near 2^31", At(2147483646, 0, {0, 0, 2147483647, 10}, {0, 0}), "2147483646", "0"},
-    {"offsets at the 32-bit limits stay exact", At(2147483647, 0, {0, 0, 2147483647, 10}, {-2147483647 - 1, 0}),
-     kOut, "0"},
+    {"offsets at the 32-bit limits stay exact",
+     At(2147483647, 0, {0, 0, 2147483647, 10}, {-2147483647 - 1, 0}), kOut, "0"},
 };
 
-void PrintTo(const Case& c, std::ostream* os) { *os << c.what; }
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class ReadoutTable : public testing::TestWithParam<Case> {};
 

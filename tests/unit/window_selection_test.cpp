@@ -16,7 +16,7 @@ struct FakeWindow {
 // A stacking order of windows, topmost first, and the window that the window
 // system reports at the point.
 class FakeTree final : public WindowTree {
-public:
+  public:
     FakeTree(WindowId reported, std::vector<std::pair<WindowId, FakeWindow>> order)
         : reported_(reported), order_(std::move(order)) {}
 
@@ -33,7 +33,7 @@ public:
         return 0;
     }
 
-private:
+  private:
     const FakeWindow& Find(WindowId w) const {
         for (const auto& entry : order_) {
             if (entry.first == w) {
@@ -61,11 +61,12 @@ struct Case {
 const std::vector<Case>& Cases() {
     static const std::vector<Case> cases = {
         {"nothing at the point", FakeTree(0, {}), 0},
-        {"top-level window: no walk", FakeTree(10, {{10, {{0, 0, 300, 300}, 0, true}}, {11, {{90, 90, 110, 110}, 0, true}}}),
-         10},
+        {"top-level window: no walk",
+         FakeTree(10, {{10, {{0, 0, 300, 300}, 0, true}}, {11, {{90, 90, 110, 110}, 0, true}}}), 10},
         {"a child alone", FakeTree(10, {{10, {{0, 0, 300, 300}, kParent, true}}}), 10},
         {"smaller visible sibling below is taken",
-         FakeTree(10, {{10, {{0, 0, 300, 300}, kParent, true}}, {11, {{50, 50, 150, 150}, kParent, true}}}), 11},
+         FakeTree(10, {{10, {{0, 0, 300, 300}, kParent, true}}, {11, {{50, 50, 150, 150}, kParent, true}}}),
+         11},
         {"the smallest of several is taken",
          FakeTree(10, {{10, {{0, 0, 300, 300}, kParent, true}},
                        {11, {{50, 50, 150, 150}, kParent, true}},
@@ -73,20 +74,25 @@ const std::vector<Case>& Cases() {
                        {13, {{90, 90, 110, 110}, kParent, true}}}),
          13},
         {"equal area: the reported one stays",
-         FakeTree(10, {{10, {{0, 0, 200, 200}, kParent, true}}, {11, {{50, 50, 250, 250}, kParent, true}}}), 10},
+         FakeTree(10, {{10, {{0, 0, 200, 200}, kParent, true}}, {11, {{50, 50, 250, 250}, kParent, true}}}),
+         10},
         {"equal area below a smaller one: the first met stays",
          FakeTree(10, {{10, {{0, 0, 300, 300}, kParent, true}},
                        {11, {{50, 50, 150, 150}, kParent, true}},
                        {12, {{60, 60, 160, 160}, kParent, true}}}),
          11},
         {"hidden sibling is not taken",
-         FakeTree(10, {{10, {{0, 0, 300, 300}, kParent, true}}, {11, {{50, 50, 150, 150}, kParent, false}}}), 10},
+         FakeTree(10, {{10, {{0, 0, 300, 300}, kParent, true}}, {11, {{50, 50, 150, 150}, kParent, false}}}),
+         10},
         {"sibling reaching the point with its right edge is not taken",
-         FakeTree(10, {{10, {{0, 0, 300, 300}, kParent, true}}, {11, {{50, 50, 100, 150}, kParent, true}}}), 10},
+         FakeTree(10, {{10, {{0, 0, 300, 300}, kParent, true}}, {11, {{50, 50, 100, 150}, kParent, true}}}),
+         10},
         {"sibling reaching the point with its bottom edge is not taken",
-         FakeTree(10, {{10, {{0, 0, 300, 300}, kParent, true}}, {11, {{50, 50, 150, 100}, kParent, true}}}), 10},
+         FakeTree(10, {{10, {{0, 0, 300, 300}, kParent, true}}, {11, {{50, 50, 150, 100}, kParent, true}}}),
+         10},
         {"sibling whose left and top edges hold the point is taken",
-         FakeTree(10, {{10, {{0, 0, 300, 300}, kParent, true}}, {11, {{100, 100, 150, 150}, kParent, true}}}), 11},
+         FakeTree(10, {{10, {{0, 0, 300, 300}, kParent, true}}, {11, {{100, 100, 150, 150}, kParent, true}}}),
+         11},
         {"window of another parent is not taken",
          FakeTree(10, {{10, {{0, 0, 300, 300}, kParent, true}}, {11, {{50, 50, 150, 150}, 2, true}}}), 10},
         {"the walk passes windows that miss the point",
@@ -97,10 +103,12 @@ const std::vector<Case>& Cases() {
         // 70000 x 70000 is above 2^31 square pixels: a 32-bit product wraps
         // negative and would make the huge window look the smallest.
         {"areas above 2^31 compare right",
-         FakeTree(10, {{10, {{0, 0, 300, 300}, kParent, true}}, {11, {{-35000, -35000, 35000, 35000}, kParent, true}}}),
+         FakeTree(10, {{10, {{0, 0, 300, 300}, kParent, true}},
+                       {11, {{-35000, -35000, 35000, 35000}, kParent, true}}}),
          10},
         {"a huge reported window gives way to a small sibling",
-         FakeTree(10, {{10, {{-35000, -35000, 35000, 35000}, kParent, true}}, {11, {{0, 0, 300, 300}, kParent, true}}}),
+         FakeTree(10, {{10, {{-35000, -35000, 35000, 35000}, kParent, true}},
+                       {11, {{0, 0, 300, 300}, kParent, true}}}),
          11},
     };
     return cases;

@@ -13,7 +13,7 @@ const Text kOut = "\xB3\xAC\xB3\xF6\xC1\xCB";
 // A framed window at a known place: its client area starts inside the frame,
 // so the readout must come from ClientToScreen, not the window rectangle.
 class ComputeReadoutOnRealWindow : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         target_ = MakeWindow({200, 150, 520, 400}, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
         ASSERT_TRUE(target_);

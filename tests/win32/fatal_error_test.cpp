@@ -24,13 +24,15 @@ struct MessageBoxView {
 
 MessageBoxView FindReport(const ChildProcess& process) {
     MessageBoxView view;
-    view.box = WaitForTopWindow(process.id(), [](HWND window) { return ClassOf(window) == L"#32770"; }, 20s);
+    view.box = WaitForTopWindow(
+        process.id(), [](HWND window) { return ClassOf(window) == L"#32770"; }, 20s);
     if (view.box == nullptr) {
         return view;
     }
     view.caption = ReadText(view.box);
     view.owner = GetWindow(view.box, GW_OWNER);
-    for (HWND child = GetWindow(view.box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child = GetWindow(view.box, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
         const std::wstring kind = ClassOf(child);
         if (kind == L"Button" || kind == L"BUTTON") {
             ++view.buttons;
@@ -86,21 +88,24 @@ TEST_P(FatalErrorReport, ShowsTheReportAndExitsWithMinusOne) {
     EXPECT_EQ(child.WaitForExit(10s), kExitMinusOne);
 }
 
-void PrintTo(const Case& c, std::ostream* os) { *os << c.what; }
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.what;
+}
 
-const std::string kStackError = "\xB5\xF7\xD3\xC3" "DLL\xC3\xFC\xC1\xEE\xBA\xF3\xB7\xA2\xCF\xD6\xB6\xD1\xD5\xBB"
+const std::string kStackError = "\xB5\xF7\xD3\xC3"
+                                "DLL\xC3\xFC\xC1\xEE\xBA\xF3\xB7\xA2\xCF\xD6\xB6\xD1\xD5\xBB"
                                 "\xB4\xED\xCE\xF3";
 
 INSTANTIATE_TEST_SUITE_P(
     Causes, FatalErrorReport,
-    testing::Values(
-        Case{"code and message", L"report 6 " + Hex(kStackError),
-             L"运行时出错!\r\n\r\n错误代码：6\r\n\r\n错误信息：调用DLL命令后发现堆栈错误\r\n"},
-        Case{"code only", L"report 6 \"\"", L"运行时出错!\r\n\r\n错误代码：6\r\n\r\n"},
-        Case{"allocation the heap refuses", L"allocate 2147483632",
-             L"运行时出错!\r\n\r\n错误信息：分配 2147483632 字节内存失败!\r\n"},
-        Case{"description that cannot be read", L"broken-description",
-             L"运行时出错!\r\n\r\n错误信息：载入窗口模板数据段出错!\r\n"},
-        Case{"window that cannot be created", L"uncreatable", L"运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n"}));
+    testing::Values(Case{"code and message", L"report 6 " + Hex(kStackError),
+                         L"运行时出错!\r\n\r\n错误代码：6\r\n\r\n错误信息：调用DLL命令后发现堆栈错误\r\n"},
+                    Case{"code only", L"report 6 \"\"", L"运行时出错!\r\n\r\n错误代码：6\r\n\r\n"},
+                    Case{"allocation the heap refuses", L"allocate 2147483632",
+                         L"运行时出错!\r\n\r\n错误信息：分配 2147483632 字节内存失败!\r\n"},
+                    Case{"description that cannot be read", L"broken-description",
+                         L"运行时出错!\r\n\r\n错误信息：载入窗口模板数据段出错!\r\n"},
+                    Case{"window that cannot be created", L"uncreatable",
+                         L"运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n"}));
 
 } // namespace

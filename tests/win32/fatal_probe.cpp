@@ -41,7 +41,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     wchar_t** arguments = __wargv;
     const std::wstring mode = count > 1 ? arguments[1] : L"";
     if (mode == L"report" && count > 3) {
-        ReportFatalError(FromHex(arguments[3]), static_cast<std::int32_t>(std::wcstol(arguments[2], nullptr, 10)));
+        ReportFatalError(FromHex(arguments[3]),
+                         static_cast<std::int32_t>(std::wcstol(arguments[2], nullptr, 10)));
     }
     if (mode == L"allocate" && count > 2) {
         const std::size_t bytes = std::wcstoul(arguments[2], nullptr, 10);

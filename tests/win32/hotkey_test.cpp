@@ -27,8 +27,12 @@ std::vector<WPARAM> hotkeysSeenByOwner;
 HWND firstLabel = nullptr;
 HWND secondLabel = nullptr;
 
-void OnFirstLabel(std::int32_t first, std::int32_t second) { feedback.push_back({firstLabel, first, second}); }
-void OnSecondLabel(std::int32_t first, std::int32_t second) { feedback.push_back({secondLabel, first, second}); }
+void OnFirstLabel(std::int32_t first, std::int32_t second) {
+    feedback.push_back({firstLabel, first, second});
+}
+void OnSecondLabel(std::int32_t first, std::int32_t second) {
+    feedback.push_back({secondLabel, first, second});
+}
 
 // The owner's own procedure: it must still see every message behind the filter.
 LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -44,7 +48,7 @@ LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 // The service keeps one filter for the life of the process, on the first
 // owner it was given, so the whole suite shares one owner window.
 class GlobalHotkey : public testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof windowClass;
@@ -139,8 +143,11 @@ TEST_F(GlobalHotkey, FilterPassesOnlyIssuedIdentifiersAndEveryMessage) {
     ASSERT_EQ(last, first + 1);
 
     const std::pair<WPARAM, bool> cases[] = {
-        {33000, false}, {static_cast<WPARAM>(last + 1), false}, {1, false},
-        {static_cast<WPARAM>(first), true}, {static_cast<WPARAM>(last), true},
+        {33000, false},
+        {static_cast<WPARAM>(last + 1), false},
+        {1, false},
+        {static_cast<WPARAM>(first), true},
+        {static_cast<WPARAM>(last), true},
     };
     for (const auto& [identifier, delivered] : cases) {
         feedback.clear();

@@ -24,7 +24,7 @@ namespace {
 
 // The program's own window, built in this process from its description.
 class MainWindow : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(BuildMainWindow(kMainWindowDescription));
         main_ = ControlHandle(control::主窗口);
@@ -77,7 +77,8 @@ TEST_F(MainWindow, SizePlaceTitleAndStyles) {
     EXPECT_NE(GetWindowLongW(main_, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     EXPECT_EQ(GetWindow(main_, GW_OWNER), nullptr);
     EXPECT_EQ(GetParent(main_), nullptr);
-    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(main_, WM_GETFONT, 0, 0)), GetStockObject(DEFAULT_GUI_FONT));
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(main_, WM_GETFONT, 0, 0)),
+              GetStockObject(DEFAULT_GUI_FONT));
     EXPECT_EQ(GetActiveWindow(), main_);
 }
 
@@ -89,7 +90,6 @@ struct ControlCase {
     const wchar_t* text;
     bool visible;
 };
-
 
 TEST_F(MainWindow, ControlsStandWhereTheDescriptionPutsThem) {
     using namespace control;
@@ -136,7 +136,8 @@ TEST_F(MainWindow, ControlsStandWhereTheDescriptionPutsThem) {
 }
 
 TEST_F(MainWindow, LabelsUseTheDefaultGuiFont) {
-    for (const auto name : {control::标签1, control::标签2, control::标签3, control::标签4, control::分组框1}) {
+    for (const auto name :
+         {control::标签1, control::标签2, control::标签3, control::标签4, control::分组框1}) {
         EXPECT_EQ(reinterpret_cast<HGDIOBJ>(SendMessageW(ControlHandle(name), WM_GETFONT, 0, 0)),
                   GetStockObject(DEFAULT_GUI_FONT));
     }
@@ -169,7 +170,8 @@ std::vector<bool> InkedColumns(HWND label) {
     for (int x = 0; x < area.right; ++x) {
         for (int y = 0; y < area.bottom && !inked[static_cast<std::size_t>(x)]; ++y) {
             const COLORREF colour = GetPixel(dc, x, y);
-            inked[static_cast<std::size_t>(x)] = GetRValue(colour) + GetGValue(colour) + GetBValue(colour) < 3 * 96;
+            inked[static_cast<std::size_t>(x)] =
+                GetRValue(colour) + GetGValue(colour) + GetBValue(colour) < 3 * 96;
         }
     }
     ReleaseDC(label, dc);
@@ -298,8 +300,8 @@ constexpr EventBinding kRecorderBindings[] = {
     {"main", Event::Created, RecordCreated, nullptr, nullptr},
     {"clock", Event::Periodic, nullptr, nullptr, RecordTick},
 };
-const WindowDescription kRecorder{{"main", "", WS_CAPTION | WS_SYSMENU, 349, 204}, kRecorderControls,
-                                  kRecorderBindings};
+const WindowDescription kRecorder{
+    {"main", "", WS_CAPTION | WS_SYSMENU, 349, 204}, kRecorderControls, kRecorderBindings};
 
 TEST(StartUp, CreatedRunsHiddenBeforeTheLoopAndTheFirstTickComesAfter100Ms) {
     observed = Observed{};

@@ -28,10 +28,11 @@ struct ModuleCloser {
 
 // The built vantrel.exe, opened for its resources only.
 class VantrelResources : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         path_ = ProgramFolder() + L"vantrel.exe";
-        module_.reset(LoadLibraryExW(path_.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+        module_.reset(LoadLibraryExW(path_.c_str(), nullptr,
+                                     LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
         ASSERT_TRUE(module_) << "cannot open vantrel.exe";
     }
 
@@ -108,8 +109,8 @@ TEST_F(VantrelResources, VersionRecord) {
     EXPECT_EQ(text(L"ProductName"), L"Vantrel");
 
     WORD* translation = nullptr;
-    ASSERT_TRUE(VerQueryValueW(record.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
-                               &length));
+    ASSERT_TRUE(VerQueryValueW(record.data(), L"\\VarFileInfo\\Translation",
+                               reinterpret_cast<void**>(&translation), &length));
     ASSERT_EQ(length, 4u);
     EXPECT_EQ(translation[0], 0x0804);
     EXPECT_EQ(translation[1], 0x04B0);

@@ -51,8 +51,8 @@ std::wstring ProgramFolder() {
 std::wstring ReadText(HWND window) {
     wchar_t text[512] = {};
     DWORD_PTR copied = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
-                        &copied);
+    SendMessageTimeoutW(window, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        2000, &copied);
     return std::wstring(text, copied);
 }
 
@@ -132,7 +132,9 @@ DWORD ChildProcess::WaitForExit(std::chrono::milliseconds limit) {
     return code;
 }
 
-bool ChildProcess::Running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+bool ChildProcess::Running() const {
+    return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
 
 namespace {
 
@@ -155,7 +157,8 @@ BOOL CALLBACK VisitTopWindow(HWND window, LPARAM context) {
 
 } // namespace
 
-HWND WaitForTopWindow(DWORD processId, const std::function<bool(HWND)>& accept, std::chrono::milliseconds limit) {
+HWND WaitForTopWindow(DWORD processId, const std::function<bool(HWND)>& accept,
+                      std::chrono::milliseconds limit) {
     Search search{processId, &accept, nullptr};
     const auto end = std::chrono::steady_clock::now() + limit;
     do {

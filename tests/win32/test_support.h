@@ -50,7 +50,7 @@ void TapKey(WORD virtualKey);
 
 // A child process started from the test program's folder; it is ended if it still runs.
 class ChildProcess {
-public:
+  public:
     ChildProcess(const std::wstring& program, const std::wstring& arguments);
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
@@ -62,13 +62,14 @@ public:
     DWORD WaitForExit(std::chrono::milliseconds limit);
     bool Running() const;
 
-private:
+  private:
     PROCESS_INFORMATION info_{};
     bool started_ = false;
 };
 
 // The first visible top-level window of the process that `accept` takes, waiting up to `limit`.
-HWND WaitForTopWindow(DWORD processId, const std::function<bool(HWND)>& accept, std::chrono::milliseconds limit);
+HWND WaitForTopWindow(DWORD processId, const std::function<bool(HWND)>& accept,
+                      std::chrono::milliseconds limit);
 
 // The class name of a window.
 std::wstring ClassOf(HWND window);

@@ -11,7 +11,7 @@ namespace {
 // A parent at a known place whose children overlap at the point (100, 100)
 // of its client area; `upper` lies above `lower` in the stacking order.
 class Siblings : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         parent_ = MakeWindow({100, 100, 500, 500}, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN);
         ASSERT_TRUE(parent_);
@@ -25,7 +25,8 @@ protected:
         ASSERT_EQ(GetWindow(upper_.get(), GW_HWNDNEXT), lower_.get());
         PumpMessages(std::chrono::milliseconds(30));
         MovePointer(200, 200); // (100, 100) in the parent's client area
-        ASSERT_EQ(WindowFromPoint(POINT{200, 200}), upper_.get()) << "the window system must report the upper one";
+        ASSERT_EQ(WindowFromPoint(POINT{200, 200}), upper_.get())
+            << "the window system must report the upper one";
     }
 
     UniqueWindow parent_, upper_, lower_;
