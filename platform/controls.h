@@ -1,12 +1,11 @@
 #pragma once
 
+#include "platform/events.h"
+
 #include <windows.h>
 
 #include <cstddef>
 #include <string_view>
-
-// The kinds of window the toolkit makes.
-enum class ControlKind { MainWindow, GroupBox, Label, Timer };
 
 // The windows of the one main window, addressed by their names. Filled as the
 // window is built and emptied when it is destroyed.

@@ -2,6 +2,9 @@
 
 #include <cstdint>
 
+// The kinds of window the toolkit makes.
+enum class ControlKind { MainWindow, GroupBox, Label, Timer };
+
 // The toolkit's events, bound to the program's handlers by the window description.
 using CreatedHandler = void (*)();
 using FeedbackHandler = void (*)(std::int32_t first, std::int32_t second);

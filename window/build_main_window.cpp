@@ -45,32 +45,24 @@ HWND CreateMainWindow(const MainWindowDescription& window) {
     return main;
 }
 
-ControlKind ToolkitKind(Kind kind) {
-    switch (kind) {
-    case Kind::GroupBox: return ControlKind::GroupBox;
-    case Kind::Label: return ControlKind::Label;
-    case Kind::Timer: return ControlKind::Timer;
-    }
-    return ControlKind::Label;
-}
-
 HWND CreateControl(const WindowDescription& description, const ControlDescription& control) {
     const HWND parent = ControlHandle(control.parent);
     const RECT place = PlaceOf(control.x, control.y, control.width, control.height);
     const WideText text(control.text);
     switch (control.kind) {
-    case Kind::GroupBox: return CreateGroupBox(parent, text.c_str(), place);
-    case Kind::Label: {
+    case ControlKind::GroupBox: return CreateGroupBox(parent, text.c_str(), place);
+    case ControlKind::Label: {
         const EventBinding* binding = FindBinding(description, control.name, Event::Feedback);
         const LabelAlignment alignment =
             control.alignment == Alignment::Centre ? LabelAlignment::Centre : LabelAlignment::Left;
         return CreateLabel(parent, text.c_str(), place, alignment, binding ? binding->onFeedback : nullptr);
     }
-    case Kind::Timer: {
+    case ControlKind::Timer: {
         const EventBinding* binding = FindBinding(description, control.name, Event::Periodic);
         return CreateTimer(parent, place, control.periodMilliseconds,
                            binding ? binding->onPeriodic : nullptr);
     }
+    case ControlKind::MainWindow: break;
     }
     return nullptr;
 }
@@ -90,10 +82,10 @@ bool BuildMainWindow(const WindowDescription& description) {
             DestroyWindow(main);
             return false;
         }
-        RememberControl(control.name, ToolkitKind(control.kind), window);
+        RememberControl(control.name, control.kind, window);
     }
     for (const ControlDescription& control : description.controls) {
-        if (control.kind != Kind::Timer) {
+        if (control.kind != ControlKind::Timer) {
             ShowWindow(ControlHandle(control.name), SW_SHOWNA);
         }
     }

@@ -5,7 +5,7 @@
 namespace {
 
 bool IsDeclaredBefore(const WindowDescription& description, std::size_t index, std::string_view name,
-                      Kind* kind) {
+                      ControlKind* kind) {
     for (std::size_t i = 0; i < index; ++i) {
         if (description.controls[i].name == name) {
             *kind = description.controls[i].kind;
@@ -22,16 +22,16 @@ bool ControlsAreSound(const WindowDescription& description) {
     }
     for (std::size_t i = 0; i < description.controls.size(); ++i) {
         const ControlDescription& control = description.controls[i];
-        Kind earlier{};
-        if (control.name.empty() || control.name == mainName ||
+        ControlKind earlier{};
+        if (control.name.empty() || control.name == mainName || control.kind == ControlKind::MainWindow ||
             IsDeclaredBefore(description, i, control.name, &earlier) || control.width < 0 ||
             control.height < 0) {
             return false;
         }
-        Kind parentKind{};
+        ControlKind parentKind{};
         const bool parentKnown =
-            control.parent == mainName ||
-            (IsDeclaredBefore(description, i, control.parent, &parentKind) && parentKind == Kind::GroupBox);
+            control.parent == mainName || (IsDeclaredBefore(description, i, control.parent, &parentKind) &&
+                                           parentKind == ControlKind::GroupBox);
         if (!parentKnown) {
             return false;
         }
@@ -49,9 +49,9 @@ bool BindingIsSound(const WindowDescription& description, const EventBinding& bi
         return false;
     }
     if (binding.event == Event::Feedback) {
-        return control->kind == Kind::Label && binding.onFeedback != nullptr;
+        return control->kind == ControlKind::Label && binding.onFeedback != nullptr;
     }
-    return control->kind == Kind::Timer && binding.onPeriodic != nullptr;
+    return control->kind == ControlKind::Timer && binding.onPeriodic != nullptr;
 }
 
 } // namespace

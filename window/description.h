@@ -9,7 +9,6 @@
 // The declaration of the main window, its controls and the bindings of their
 // events to the program's handlers. Texts are code page 936 bytes.
 
-enum class Kind { GroupBox, Label, Timer };
 enum class Alignment { Left, Centre };
 
 struct MainWindowDescription {
@@ -21,7 +20,7 @@ struct MainWindowDescription {
 
 struct ControlDescription {
     std::string_view name;
-    Kind kind;
+    ControlKind kind;        // GroupBox, Label or Timer
     std::string_view parent; // the main window's name or an earlier control's
     std::int32_t x, y, width, height;
     const char* text;
@@ -46,9 +45,9 @@ struct WindowDescription {
 };
 
 // Whether the description can be built: names unique and not empty, every
-// parent the main window or a group box declared earlier, every binding for
-// an existing window of the kind that raises its event and with that event's
-// handler, at most one binding per window and event, at most kMaxControls controls.
+// control a group box, label or timer, every parent the main window or a group box declared earlier, every
+// binding for an existing window of the kind that raises its event and with that event's handler, at most one
+// binding per window and event, at most kMaxControls controls.
 inline constexpr std::size_t kMaxControls = 15;
 bool IsBuildable(const WindowDescription& description);
 

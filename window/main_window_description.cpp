@@ -24,15 +24,15 @@ constexpr char kInstruction[] =
 
 // clang-format off
 constexpr ControlDescription kControls[] = {
-    // name   kind             parent   x    y    width height text          alignment          period (ms)
-    {分组框1, Kind::GroupBox, 主窗口,  16,  64, 152,  96,   kXTitle,      Alignment::Left,   0},
-    {标签1,   Kind::Label,    分组框1, 16,  24, 112,  56,   kLabelText,   Alignment::Centre, 0},
-    {分组框2, Kind::GroupBox, 主窗口,  184, 64, 144,  96,   kYTitle,      Alignment::Left,   0},
-    {标签2,   Kind::Label,    分组框2, 8,   24, 120,  56,   kLabelText,   Alignment::Centre, 0},
-    {标签3,   Kind::Label,    主窗口,  24,  16, 216,  32,   kInstruction, Alignment::Left,   0},
+    // name   kind                   parent   x    y    width height text          alignment          period (ms)
+    {分组框1, ControlKind::GroupBox, 主窗口,  16,  64, 152,  96,   kXTitle,      Alignment::Left,   0},
+    {标签1,   ControlKind::Label,    分组框1, 16,  24, 112,  56,   kLabelText,   Alignment::Centre, 0},
+    {分组框2, ControlKind::GroupBox, 主窗口,  184, 64, 144,  96,   kYTitle,      Alignment::Left,   0},
+    {标签2,   ControlKind::Label,    分组框2, 8,   24, 120,  56,   kLabelText,   Alignment::Centre, 0},
+    {标签3,   ControlKind::Label,    主窗口,  24,  16, 216,  32,   kInstruction, Alignment::Left,   0},
     // Below the client area, out of sight: it only receives the hotkey's notifications.
-    {标签4,   Kind::Label,    主窗口,  0,  336, 120,  24,   "",           Alignment::Left,   0},
-    {时钟1,   Kind::Timer,    主窗口,  416, 280, 40,  32,   "",           Alignment::Left,   100},
+    {标签4,   ControlKind::Label,    主窗口,  0,  336, 120,  24,   "",           Alignment::Left,   0},
+    {时钟1,   ControlKind::Timer,    主窗口,  416, 280, 40,  32,   "",           Alignment::Left,   100},
 };
 
 constexpr EventBinding kBindings[] = {

@@ -13,10 +13,10 @@ void Tick() {}
 // A small description that can be built; each test breaks one thing.
 struct Fixture {
     std::vector<ControlDescription> controls{
-        {"box", Kind::GroupBox, "main", 0, 0, 100, 100, "", Alignment::Left, 0},
-        {"inner", Kind::Label, "box", 8, 8, 50, 20, "", Alignment::Centre, 0},
-        {"receiver", Kind::Label, "main", 0, 300, 10, 10, "", Alignment::Left, 0},
-        {"clock", Kind::Timer, "main", 0, 0, 1, 1, "", Alignment::Left, 100},
+        {"box", ControlKind::GroupBox, "main", 0, 0, 100, 100, "", Alignment::Left, 0},
+        {"inner", ControlKind::Label, "box", 8, 8, 50, 20, "", Alignment::Centre, 0},
+        {"receiver", ControlKind::Label, "main", 0, 300, 10, 10, "", Alignment::Left, 0},
+        {"clock", ControlKind::Timer, "main", 0, 0, 1, 1, "", Alignment::Left, 100},
     };
     std::vector<EventBinding> bindings{
         {"main", Event::Created, Created, nullptr, nullptr},
@@ -40,6 +40,8 @@ TEST(CheckDescription, RejectsEachBrokenPiece) {
         {"parent that is a label", [](Fixture& f) { f.controls[1].parent = "receiver"; }},
         {"duplicate name", [](Fixture& f) { f.controls[2].name = "inner"; }},
         {"control named like the window", [](Fixture& f) { f.controls[2].name = "main"; }},
+        {"control of the main window's kind",
+         [](Fixture& f) { f.controls[2].kind = ControlKind::MainWindow; }},
         {"empty name", [](Fixture& f) { f.controls[2].name = ""; }},
         {"negative size", [](Fixture& f) { f.controls[2].width = -1; }},
         {"feedback bound to a timer", [](Fixture& f) { f.bindings[1].control = "clock"; }},
@@ -56,7 +58,8 @@ TEST(CheckDescription, RejectsEachBrokenPiece) {
          [](Fixture& f) {
              for (int i = 0; i < 12; ++i) {
                  static const char* names[] = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l"};
-                 f.controls.push_back({names[i], Kind::Label, "main", 0, 0, 1, 1, "", Alignment::Left, 0});
+                 f.controls.push_back(
+                     {names[i], ControlKind::Label, "main", 0, 0, 1, 1, "", Alignment::Left, 0});
              }
          }},
     };

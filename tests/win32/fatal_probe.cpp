@@ -26,7 +26,7 @@ Text FromHex(const wchar_t* hex) {
 void Created() {}
 
 constexpr ControlDescription kOrphan[] = {
-    {"orphan", Kind::Label, "nobody", 0, 0, 10, 10, "", Alignment::Left, 0},
+    {"orphan", ControlKind::Label, "nobody", 0, 0, 10, 10, "", Alignment::Left, 0},
 };
 const WindowDescription kBroken{{"main", "", WS_CAPTION, 349, 204}, kOrphan, {}};
 

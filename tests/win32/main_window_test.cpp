@@ -293,8 +293,8 @@ void RecordTick() {
 }
 
 constexpr ControlDescription kRecorderControls[] = {
-    {"label", Kind::Label, "main", 0, 0, 50, 20, "", Alignment::Left, 0},
-    {"clock", Kind::Timer, "main", 0, 0, 1, 1, "", Alignment::Left, 100},
+    {"label", ControlKind::Label, "main", 0, 0, 50, 20, "", Alignment::Left, 0},
+    {"clock", ControlKind::Timer, "main", 0, 0, 1, 1, "", Alignment::Left, 100},
 };
 constexpr EventBinding kRecorderBindings[] = {
     {"main", Event::Created, RecordCreated, nullptr, nullptr},
