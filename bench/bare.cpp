@@ -2,8 +2,8 @@
 // against: one window of the same size and styles, two labels, and a 100 ms
 // timer whose tick asks for the target's client rectangle and origin and the
 // pointer, formats two numbers and sets the two texts with a repaint.
-// Built a second time as bare_styled.exe with Vantrel's manifest and its two
-// group boxes, the look that Vantrel's window must have.
+// Built a second time as bare_styled.exe with what Vantrel's window must show
+// besides: its manifest, its two group boxes and its icon.
 //   bare.exe [TARGET-HANDLE-IN-HEX]
 #include <windows.h>
 
@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr bool kGroupBoxes = BARE_GROUP_BOXES != 0;
+constexpr bool kStyled = BARE_STYLED != 0;
 
 HWND target = nullptr;
 HWND xLabel = nullptr;
@@ -62,7 +62,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
         CreateWindowExW(0, L"BareWindow", L"", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
                         left, top, 349, 204, nullptr, nullptr, instance, nullptr);
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    if (kGroupBoxes) {
+    if (kStyled) {
+        const auto icon = [&](int size) {
+            return reinterpret_cast<LPARAM>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON,
+                                                       GetSystemMetrics(size), GetSystemMetrics(size),
+                                                       LR_SHARED));
+        };
+        SendMessageW(window, WM_SETICON, ICON_BIG, icon(SM_CXICON));
+        SendMessageW(window, WM_SETICON, ICON_SMALL, icon(SM_CXSMICON));
         CreateWindowExW(0, L"BUTTON", L"X", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 16, 64, 152, 96, window,
                         nullptr, instance, nullptr);
         CreateWindowExW(0, L"BUTTON", L"Y", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 184, 64, 144, 96, window,

@@ -1,5 +1,5 @@
 // Starts vantrel.exe, bare.exe and bare_styled.exe (bare.exe with Vantrel's
-// manifest and group boxes) in turn, several rounds, and prints one table of what each costs
+// manifest, group boxes and icon) in turn, several rounds, and prints one table of what each costs
 // while it measures a target with a moving pointer, with the ratio of
 // Vantrel's figure to each reference's.
 //   bench_driver.exe [ROUNDS] [SECONDS]
@@ -274,11 +274,12 @@ int wmain(int argc, wchar_t** argv) {
     }
     DestroyWindow(target);
 
-    std::printf("Vantrel against the bare Win32 program doing the same calls, and against the same with\n"
-                "Vantrel's manifest and group boxes (bare_styled): %d rounds, rotating; %.0f s of 100 ms "
-                "ticks each, a captured\n"
-                "260x200 target and the pointer circling over it. Median [lowest..highest].\n\n",
-                rounds, seconds);
+    std::printf(
+        "Vantrel against the bare Win32 program doing the same calls, and against the same with\n"
+        "Vantrel's manifest, group boxes and icon (bare_styled): %d rounds, rotating; %.0f s of 100 ms "
+        "ticks each, a captured\n"
+        "260x200 target and the pointer circling over it. Median [lowest..highest].\n\n",
+        rounds, seconds);
     std::printf("%-36s %27s %27s %27s %6s %6s\n", "measure", "vantrel.exe", "bare.exe", "bare_styled.exe",
                 "/bare", "/styled");
     Row("start-up to visible window (ms)", samples, &Sample::startupMs);
