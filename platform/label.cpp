@@ -76,9 +76,3 @@ HWND CreateLabel(HWND parent, const wchar_t* text, RECT place, LabelAlignment al
                            place.bottom - place.top, parent, nullptr, GetModuleHandleW(nullptr),
                            reinterpret_cast<void*>(onFeedback));
 }
-
-bool IsLabel(HWND window) {
-    wchar_t name[32];
-    return GetClassNameW(window, name, static_cast<int>(std::size(name))) > 0 &&
-           lstrcmpW(name, kClassName) == 0;
-}

@@ -11,5 +11,3 @@ enum class LabelAlignment { Left, Centre };
 // `onFeedback` with the message's two parameters. Made hidden.
 HWND CreateLabel(HWND parent, const wchar_t* text, RECT place, LabelAlignment alignment,
                  FeedbackHandler onFeedback);
-
-bool IsLabel(HWND window);
