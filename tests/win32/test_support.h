@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <type_traits>
 
 namespace testing_support {
 
@@ -20,11 +21,6 @@ struct WindowCloser {
     }
 };
 using UniqueWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowCloser>;
-
-struct HandleCloser {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using UniqueHandle = std::unique_ptr<void, HandleCloser>;
 
 // A plain window of a test class: top-level when `parent` is 0, a child otherwise.
 UniqueWindow MakeWindow(RECT place, DWORD style, HWND parent = nullptr, DWORD exStyle = 0);
