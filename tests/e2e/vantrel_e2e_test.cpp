@@ -1,6 +1,7 @@
 // Drives the built vantrel.exe from outside, as a person would: real target
 // windows at known places, the real pointer, the real F10, and the two
 // readouts read back through WM_GETTEXT.
+#include "../win32/sibling_cases.h"
 #include "../win32/test_support.h"
 
 #include <gtest/gtest.h>
@@ -176,50 +177,25 @@ TEST_F(EndToEnd, F10OverAChildControlMeasuresTheChild) {
     EXPECT_TRUE(vantrel_.Shows(kOut, kOut));
 }
 
-// Two children of one parent over the point (100, 100) of its client area,
-// `upper` above `lower` in the stacking order.
-class Siblings : public EndToEnd {
-  protected:
-    void Arrange(RECT upper, RECT lower, bool lowerVisible = true) {
-        parent_ = MakeWindow({40, 60, 400, 400}, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN);
-        upper_ = MakeWindow(upper, WS_CHILD | WS_VISIBLE, parent_.get());
-        lower_ = MakeWindow(lower, WS_CHILD | (lowerVisible ? WS_VISIBLE : 0), parent_.get());
-        SetWindowPos(lower_.get(), upper_.get(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        PumpMessages(50ms);
-        CaptureAt(140, 160);
-    }
-    UniqueWindow parent_, upper_, lower_;
-};
+// F10 over two overlapping children of a parent at (40, 60) on screen: the
+// readout then measures the child that was taken, from its own client origin.
+class Siblings : public EndToEnd, public testing::WithParamInterface<SiblingCase> {};
 
-TEST_F(Siblings, TheSmallerVisibleOneBelowIsTaken) {
-    Arrange({0, 0, 300, 300}, {60, 80, 160, 180});
-    PointAt(lower_.get(), 0, 0);
+TEST_P(Siblings, MeasuresTheOneTaken) {
+    const SiblingCase& c = GetParam();
+    const UniqueWindow parent = MakeWindow({40, 60, 400, 400}, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN);
+    const UniqueWindow upper = MakeWindow(c.upper, WS_CHILD | WS_VISIBLE, parent.get());
+    const UniqueWindow lower =
+        MakeWindow(c.lower, WS_CHILD | (c.lowerVisible ? WS_VISIBLE : 0), parent.get());
+    SetWindowPos(lower.get(), upper.get(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    PumpMessages(50ms);
+    CaptureAt(40 + kSiblingPoint.x, 60 + kSiblingPoint.y);
+
+    PointAt(c.lowerTaken ? lower.get() : upper.get(), 0, 0);
     EXPECT_TRUE(vantrel_.Shows(L"0", L"0"));
 }
 
-TEST_F(Siblings, WithEqualAreasTheReportedOneStays) {
-    Arrange({0, 0, 200, 200}, {50, 50, 250, 250});
-    PointAt(upper_.get(), 0, 0);
-    EXPECT_TRUE(vantrel_.Shows(L"0", L"0"));
-}
-
-TEST_F(Siblings, AHiddenOneIsNotTaken) {
-    Arrange({0, 0, 300, 300}, {60, 80, 160, 180}, false);
-    PointAt(upper_.get(), 0, 0);
-    EXPECT_TRUE(vantrel_.Shows(L"0", L"0"));
-}
-
-TEST_F(Siblings, OneReachingThePointOnlyWithItsRightEdgeIsNotTaken) {
-    Arrange({0, 0, 300, 300}, {50, 50, 100, 150});
-    PointAt(upper_.get(), 0, 0);
-    EXPECT_TRUE(vantrel_.Shows(L"0", L"0"));
-}
-
-TEST_F(Siblings, OneReachingThePointOnlyWithItsBottomEdgeIsNotTaken) {
-    Arrange({0, 0, 300, 300}, {50, 50, 150, 100});
-    PointAt(upper_.get(), 0, 0);
-    EXPECT_TRUE(vantrel_.Shows(L"0", L"0"));
-}
+INSTANTIATE_TEST_SUITE_P(Cases, Siblings, testing::ValuesIn(kSiblingCases));
 
 TEST_F(EndToEnd, F10OverVantrelItselfMeasuresVantrel) {
     const POINT origin = ClientOrigin(vantrel_.window());
