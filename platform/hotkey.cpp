@@ -33,7 +33,7 @@ std::int32_t RegisterGlobalHotkey(HWND owner, HWND notifyLabel, std::int32_t mod
         // converts text messages on the way, so the owner keeps no text of
         // its own (its title is empty) and its controls are windows of their own.
         service.previousProcedure = reinterpret_cast<WNDPROC>(
-            SetWindowLongA(owner, GWL_WNDPROC, static_cast<LONG>(reinterpret_cast<LONG_PTR>(&HotkeyFilter))));
+            SetWindowLongPtrA(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HotkeyFilter)));
     }
     ++service.callsSoFar;
     const std::int32_t identifier = kHotkeyBase + service.callsSoFar;
