@@ -45,7 +45,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
-    target = reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::wcstoul(commandLine, nullptr, 16)));
+    target = reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::wcstoull(commandLine, nullptr, 16)));
 
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;

@@ -123,7 +123,7 @@ bool Measure(const std::wstring& program, bool capturesWithF10, HWND target, dou
     std::wstring commandLine = L"\"" + Folder() + program + L"\"";
     if (!capturesWithF10) {
         wchar_t handle[32];
-        std::swprintf(handle, 32, L" %lx", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(target)));
+        std::swprintf(handle, 32, L" %llx", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(target)));
         commandLine += handle;
     }
     STARTUPINFOW startup{};
@@ -213,6 +213,8 @@ const char* Ratio(double value, double reference, char (&text)[16]) {
     return text;
 }
 
+constexpr const char* kProcessor = sizeof(void*) == 8 ? "x64" : "x86";
+
 constexpr int kPrograms = 3;
 const wchar_t* const kNames[kPrograms] = {L"vantrel.exe", L"bare.exe", L"bare_styled.exe"};
 
@@ -278,8 +280,9 @@ int wmain(int argc, wchar_t** argv) {
         "Vantrel against the bare Win32 program doing the same calls, and against the same with\n"
         "Vantrel's manifest, group boxes and icon (bare_styled): %d rounds, rotating; %.0f s of 100 ms "
         "ticks each, a captured\n"
-        "260x200 target and the pointer circling over it. Median [lowest..highest].\n\n",
-        rounds, seconds);
+        "260x200 target and the pointer circling over it. Median [lowest..highest].\n"
+        "Processor: %s (the three programs and this driver come from one build).\n\n",
+        rounds, seconds, kProcessor);
     std::printf("%-36s %27s %27s %27s %6s %6s\n", "measure", "vantrel.exe", "bare.exe", "bare_styled.exe",
                 "/bare", "/styled");
     Row("start-up to visible window (ms)", samples, &Sample::startupMs);

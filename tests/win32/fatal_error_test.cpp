@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -92,6 +93,9 @@ void PrintTo(const Case& c, std::ostream* os) {
     *os << c.what;
 }
 
+// More than the address space of either width: every heap refuses it.
+constexpr std::size_t kRefusedBytes = std::numeric_limits<std::size_t>::max() - 15;
+
 const std::string kStackError = "\xB5\xF7\xD3\xC3"
                                 "DLL\xC3\xFC\xC1\xEE\xBA\xF3\xB7\xA2\xCF\xD6\xB6\xD1\xD5\xBB"
                                 "\xB4\xED\xCE\xF3";
@@ -101,8 +105,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Case{"code and message", L"report 6 " + Hex(kStackError),
                          L"运行时出错!\r\n\r\n错误代码：6\r\n\r\n错误信息：调用DLL命令后发现堆栈错误\r\n"},
                     Case{"code only", L"report 6 \"\"", L"运行时出错!\r\n\r\n错误代码：6\r\n\r\n"},
-                    Case{"allocation the heap refuses", L"allocate 2147483632",
-                         L"运行时出错!\r\n\r\n错误信息：分配 2147483632 字节内存失败!\r\n"},
+                    Case{"allocation the heap refuses", L"allocate " + std::to_wstring(kRefusedBytes),
+                         L"运行时出错!\r\n\r\n错误信息：分配 " + std::to_wstring(kRefusedBytes) +
+                             L" 字节内存失败!\r\n"},
                     Case{"description that cannot be read", L"broken-description",
                          L"运行时出错!\r\n\r\n错误信息：载入窗口模板数据段出错!\r\n"},
                     Case{"window that cannot be created", L"uncreatable",

@@ -45,7 +45,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                          static_cast<std::int32_t>(std::wcstol(arguments[2], nullptr, 10)));
     }
     if (mode == L"allocate" && count > 2) {
-        const std::size_t bytes = std::wcstoul(arguments[2], nullptr, 10);
+        // Parsed in 64 bits: on 64-bit Windows unsigned long is 32 bits wide.
+        const auto bytes = static_cast<std::size_t>(std::wcstoull(arguments[2], nullptr, 10));
         volatile char* memory = new char[bytes];
         memory[0] = 1;
         return memory[0] == 1 ? 0 : 1;

@@ -1,14 +1,24 @@
+// Reads a built vantrel.exe as data, so that a program of either width can be
+// checked from either width (a 64-bit process reads a 32-bit file's resources).
+//   vantrel_resource_tests [PROGRAM PROCESSOR]
+// PROGRAM is relative to this test's folder, PROCESSOR the manifest's name for
+// it ("x86" or "amd64"); by default the vantrel.exe beside it, of its own width.
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <map>
 #include <string>
 #include <vector>
 
 using namespace testing_support;
 
 namespace {
+
+std::wstring programUnderTest = L"vantrel.exe";
+std::string processorUnderTest = sizeof(void*) == 8 ? "amd64" : "x86";
 
 #pragma pack(push, 2)
 struct GroupIconEntry {
@@ -30,10 +40,11 @@ struct ModuleCloser {
 class VantrelResources : public testing::Test {
   protected:
     void SetUp() override {
-        path_ = ProgramFolder() + L"vantrel.exe";
+        path_ = ProgramFolder() + programUnderTest;
+        std::replace(path_.begin(), path_.end(), L'/', L'\\');
         module_.reset(LoadLibraryExW(path_.c_str(), nullptr,
                                      LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
-        ASSERT_TRUE(module_) << "cannot open vantrel.exe";
+        ASSERT_TRUE(module_) << "cannot open " << std::string(path_.begin(), path_.end());
     }
 
     std::string Resource(const wchar_t* name, const wchar_t* type) {
@@ -116,18 +127,80 @@ TEST_F(VantrelResources, VersionRecord) {
     EXPECT_EQ(translation[1], 0x04B0);
 }
 
-TEST_F(VantrelResources, ManifestSelectsCommonControlsSix) {
+// The start tags of an XML text with their attributes, in order; closing
+// tags, comments and text between the tags are left out.
+struct Tag {
+    std::string name;
+    std::map<std::string, std::string> attributes;
+};
+
+std::vector<Tag> StartTags(const std::string& xml) {
+    std::vector<Tag> tags;
+    for (std::size_t at = xml.find('<'); at != std::string::npos; at = xml.find('<', at + 1)) {
+        if (xml.compare(at, 2, "</") == 0 || xml.compare(at, 4, "<!--") == 0) {
+            continue;
+        }
+        const std::size_t end = xml.find('>', at);
+        if (end == std::string::npos) {
+            break;
+        }
+        const std::string body = xml.substr(at + 1, end - at - 1);
+        Tag tag;
+        std::size_t i = body.find_first_of(" \t\r\n/?", 1);
+        tag.name = body.substr(0, i);
+        while (i != std::string::npos && i < body.size()) {
+            const std::size_t nameStart = body.find_first_not_of(" \t\r\n/?", i);
+            const std::size_t equals = body.find('=', nameStart);
+            if (nameStart == std::string::npos || equals == std::string::npos) {
+                break;
+            }
+            const std::size_t open = body.find('"', equals);
+            const std::size_t close = body.find('"', open + 1);
+            tag.attributes[body.substr(nameStart, equals - nameStart)] = body.substr(open + 1, close - open - 1);
+            i = close + 1;
+        }
+        tags.push_back(tag);
+    }
+    return tags;
+}
+
+TEST_F(VantrelResources, ManifestDeclaresItsIdentityAndCommonControlsSixOnly) {
     const std::string manifest = Resource(MAKEINTRESOURCEW(1), RT_MANIFEST);
     ASSERT_FALSE(manifest.empty());
-    EXPECT_NE(manifest.find("processorArchitecture=\"x86\""), std::string::npos);
-    EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\""), std::string::npos);
-    EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos);
-    EXPECT_NE(manifest.find("publicKeyToken=\"6595b64144ccf1df\""), std::string::npos);
-    EXPECT_NE(manifest.find("language=\"*\""), std::string::npos);
-    // Nothing beyond the identity and the one dependency.
-    EXPECT_EQ(manifest.find("trustInfo"), std::string::npos);
-    EXPECT_EQ(manifest.find("compatibility"), std::string::npos);
-    EXPECT_EQ(manifest.find("<dependency>"), manifest.rfind("<dependency>"));
+    const std::vector<Tag> tags = StartTags(manifest);
+    std::vector<std::string> names;
+    for (const Tag& tag : tags) {
+        names.push_back(tag.name);
+    }
+    // Nothing but the application's identity and its one dependency.
+    ASSERT_EQ(names, (std::vector<std::string>{"?xml", "assembly", "assemblyIdentity", "dependency",
+                                               "dependentAssembly", "assemblyIdentity"}));
+    EXPECT_EQ(tags[1].attributes, (std::map<std::string, std::string>{
+                                      {"xmlns", "urn:schemas-microsoft-com:asm.v1"}, {"manifestVersion", "1.0"}}));
+    const std::map<std::string, std::string> application = tags[2].attributes;
+    EXPECT_EQ(application.size(), 4u);
+    EXPECT_EQ(application.at("type"), "win32");
+    EXPECT_EQ(application.at("processorArchitecture"), processorUnderTest);
+    EXPECT_EQ(application.count("name"), 1u);
+    EXPECT_EQ(application.count("version"), 1u);
+    EXPECT_EQ(tags[5].attributes, (std::map<std::string, std::string>{
+                                      {"type", "win32"},
+                                      {"name", "Microsoft.Windows.Common-Controls"},
+                                      {"version", "6.0.0.0"},
+                                      {"processorArchitecture", processorUnderTest},
+                                      {"publicKeyToken", "6595b64144ccf1df"},
+                                      {"language", "*"},
+                                  }));
 }
 
 } // namespace
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    if (argc == 3) {
+        const std::string program = argv[1];
+        programUnderTest.assign(program.begin(), program.end());
+        processorUnderTest = argv[2];
+    }
+    return RUN_ALL_TESTS();
+}
