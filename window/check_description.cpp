@@ -15,64 +15,91 @@ bool IsDeclaredBefore(const WindowDescription& description, std::size_t index, s
     return false;
 }
 
-bool ControlsAreSound(const WindowDescription& description) {
-    const std::string_view mainName = description.window.name;
-    if (mainName.empty() || description.controls.size() > kMaxControls) {
-        return false;
+DescriptionFault CheckControl(const WindowDescription& description, std::size_t index) {
+    const ControlDescription& control = description.controls[index];
+    ControlKind earlier{};
+    if (control.name.empty()) {
+        return DescriptionFault::UnnamedControl;
     }
-    for (std::size_t i = 0; i < description.controls.size(); ++i) {
-        const ControlDescription& control = description.controls[i];
-        ControlKind earlier{};
-        if (control.name.empty() || control.name == mainName || control.kind == ControlKind::MainWindow ||
-            IsDeclaredBefore(description, i, control.name, &earlier) || control.width < 0 ||
-            control.height < 0) {
-            return false;
-        }
-        ControlKind parentKind{};
-        const bool parentKnown =
-            control.parent == mainName || (IsDeclaredBefore(description, i, control.parent, &parentKind) &&
-                                           parentKind == ControlKind::GroupBox);
-        if (!parentKnown) {
-            return false;
-        }
+    if (control.name == description.window.name || IsDeclaredBefore(description, index, control.name, &earlier)) {
+        return DescriptionFault::NameTaken;
     }
-    return true;
+    if (control.kind == ControlKind::MainWindow) {
+        return DescriptionFault::ControlOfTheWindowKind;
+    }
+    if (control.width < 0 || control.height < 0) {
+        return DescriptionFault::NegativeSize;
+    }
+    if (control.parent == description.window.name) {
+        return DescriptionFault::None;
+    }
+    ControlKind parentKind{};
+    if (!IsDeclaredBefore(description, index, control.parent, &parentKind)) {
+        return DescriptionFault::UnknownParent;
+    }
+    if (parentKind != ControlKind::GroupBox) {
+        return DescriptionFault::ParentCannotHoldControls;
+    }
+    return DescriptionFault::None;
 }
 
-bool BindingIsSound(const WindowDescription& description, const EventBinding& binding) {
-    if (binding.event == Event::Created) {
-        return binding.control == description.window.name && binding.onCreated != nullptr;
-    }
+DescriptionFault CheckBinding(const WindowDescription& description, const EventBinding& binding) {
+    const bool onWindow = binding.control == description.window.name;
     const auto control = std::find_if(description.controls.begin(), description.controls.end(),
                                       [&](const ControlDescription& c) { return c.name == binding.control; });
-    if (control == description.controls.end()) {
-        return false;
+    if (!onWindow && control == description.controls.end()) {
+        return DescriptionFault::BindingForNoWindow;
     }
-    if (binding.event == Event::Feedback) {
-        return control->kind == ControlKind::Label && binding.onFeedback != nullptr;
+    const ControlKind kind = onWindow ? ControlKind::MainWindow : control->kind;
+    bool raisedThere = false;
+    bool hasHandler = false;
+    switch (binding.event) {
+    case Event::Created:
+        raisedThere = kind == ControlKind::MainWindow;
+        hasHandler = binding.onCreated != nullptr;
+        break;
+    case Event::Feedback:
+        raisedThere = kind == ControlKind::Label;
+        hasHandler = binding.onFeedback != nullptr;
+        break;
+    case Event::Periodic:
+        raisedThere = kind == ControlKind::Timer;
+        hasHandler = binding.onPeriodic != nullptr;
+        break;
     }
-    return control->kind == ControlKind::Timer && binding.onPeriodic != nullptr;
+    if (!raisedThere) {
+        return DescriptionFault::EventNotRaisedThere;
+    }
+    return hasHandler ? DescriptionFault::None : DescriptionFault::BindingWithoutHandler;
 }
 
 } // namespace
 
-bool IsBuildable(const WindowDescription& description) {
-    if (!ControlsAreSound(description)) {
-        return false;
+DescriptionFault CheckDescription(const WindowDescription& description) {
+    if (description.window.name.empty()) {
+        return DescriptionFault::UnnamedWindow;
+    }
+    if (description.controls.size() > kMaxControls) {
+        return DescriptionFault::TooManyControls;
+    }
+    for (std::size_t i = 0; i < description.controls.size(); ++i) {
+        if (const DescriptionFault fault = CheckControl(description, i); fault != DescriptionFault::None) {
+            return fault;
+        }
     }
     for (std::size_t i = 0; i < description.bindings.size(); ++i) {
         const EventBinding& binding = description.bindings[i];
-        if (!BindingIsSound(description, binding)) {
-            return false;
+        if (const DescriptionFault fault = CheckBinding(description, binding); fault != DescriptionFault::None) {
+            return fault;
         }
         for (std::size_t j = 0; j < i; ++j) {
             if (description.bindings[j].control == binding.control &&
                 description.bindings[j].event == binding.event) {
-                return false;
+                return DescriptionFault::EventBoundTwice;
             }
         }
     }
-    return true;
+    return DescriptionFault::None;
 }
 
 const EventBinding* FindBinding(const WindowDescription& description, std::string_view control, Event event) {

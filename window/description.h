@@ -44,12 +44,31 @@ struct WindowDescription {
     std::span<const EventBinding> bindings;
 };
 
-// Whether the description can be built: names unique and not empty, every
-// control a group box, label or timer, every parent the main window or a group box declared earlier, every
-// binding for an existing window of the kind that raises its event and with that event's handler, at most one
-// binding per window and event, at most kMaxControls controls.
 inline constexpr std::size_t kMaxControls = 15;
-bool IsBuildable(const WindowDescription& description);
+
+// The rules a description must keep to be built; the first one it breaks.
+enum class DescriptionFault {
+    None,
+    UnnamedWindow,          // the main window has no name
+    TooManyControls,        // more than kMaxControls
+    UnnamedControl,         // a control without a name
+    NameTaken,              // a control named like the window or an earlier control
+    ControlOfTheWindowKind, // a control that claims to be the main window
+    NegativeSize,           // a width or height below 0
+    UnknownParent,          // a parent that is neither the window nor declared earlier
+    ParentCannotHoldControls, // a parent that is neither the window nor a group box
+    BindingForNoWindow,     // a binding that names no window of the description
+    EventNotRaisedThere,    // created on a control, feedback on a non-label, periodic on a non-timer
+    BindingWithoutHandler,  // a binding without the handler of its event
+    EventBoundTwice,        // two bindings of one event of one window
+};
+
+DescriptionFault CheckDescription(const WindowDescription& description);
+
+// Whether the description keeps every rule.
+inline bool IsBuildable(const WindowDescription& description) {
+    return CheckDescription(description) == DescriptionFault::None;
+}
 
 // The handler bound to `event` of the named window, or nullptr.
 const EventBinding* FindBinding(const WindowDescription& description, std::string_view control, Event event);

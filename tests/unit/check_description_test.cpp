@@ -10,64 +10,94 @@ void Created() {}
 void Feedback(std::int32_t, std::int32_t) {}
 void Tick() {}
 
-// A small description that can be built; each test breaks one thing.
+// A small description that can be built; each case breaks one rule of it.
 struct Fixture {
     std::vector<ControlDescription> controls{
         {"box", ControlKind::GroupBox, "main", 0, 0, 100, 100, "", Alignment::Left, 0},
         {"inner", ControlKind::Label, "box", 8, 8, 50, 20, "", Alignment::Centre, 0},
         {"receiver", ControlKind::Label, "main", 0, 300, 10, 10, "", Alignment::Left, 0},
         {"clock", ControlKind::Timer, "main", 0, 0, 1, 1, "", Alignment::Left, 100},
+        // Nothing refers to it, so breaking it breaks nothing else.
+        {"note", ControlKind::Label, "main", 0, 0, 30, 10, "", Alignment::Left, 0},
     };
     std::vector<EventBinding> bindings{
         {"main", Event::Created, Created, nullptr, nullptr},
         {"receiver", Event::Feedback, nullptr, Feedback, nullptr},
         {"clock", Event::Periodic, nullptr, nullptr, Tick},
     };
-    WindowDescription Description() const { return {{"main", "", 0, 349, 204}, controls, bindings}; }
+    std::string_view windowName = "main";
+    WindowDescription Description() const { return {{windowName, "", 0, 349, 204}, controls, bindings}; }
+
+    ControlDescription& note() { return controls[4]; }
 };
 
 TEST(CheckDescription, AcceptsASoundDescription) {
+    EXPECT_EQ(CheckDescription(Fixture{}.Description()), DescriptionFault::None);
     EXPECT_TRUE(IsBuildable(Fixture{}.Description()));
 }
 
-TEST(CheckDescription, RejectsEachBrokenPiece) {
+TEST(CheckDescription, NamesTheOneRuleEachBrokenDescriptionBreaks) {
+    using enum DescriptionFault;
     const struct {
         const char* what;
         void (*breakIt)(Fixture&);
+        DescriptionFault fault;
     } cases[] = {
-        {"unknown parent", [](Fixture& f) { f.controls[2].parent = "nowhere"; }},
-        {"parent declared later", [](Fixture& f) { std::swap(f.controls[0], f.controls[1]); }},
-        {"parent that is a label", [](Fixture& f) { f.controls[1].parent = "receiver"; }},
-        {"duplicate name", [](Fixture& f) { f.controls[2].name = "inner"; }},
-        {"control named like the window", [](Fixture& f) { f.controls[2].name = "main"; }},
-        {"control of the main window's kind",
-         [](Fixture& f) { f.controls[2].kind = ControlKind::MainWindow; }},
-        {"empty name", [](Fixture& f) { f.controls[2].name = ""; }},
-        {"negative size", [](Fixture& f) { f.controls[2].width = -1; }},
-        {"feedback bound to a timer", [](Fixture& f) { f.bindings[1].control = "clock"; }},
-        {"periodic bound to a label", [](Fixture& f) { f.bindings[2].control = "receiver"; }},
-        {"created bound to a control", [](Fixture& f) { f.bindings[0].control = "box"; }},
-        {"binding names no control", [](Fixture& f) { f.bindings[1].control = "ghost"; }},
-        {"binding without its handler", [](Fixture& f) { f.bindings[2].onPeriodic = nullptr; }},
+        {"window without a name", [](Fixture& f) { f.windowName = ""; }, UnnamedWindow},
+        {"too many controls",
+         [](Fixture& f) {
+             static const char* names[] = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k"};
+             for (const char* name : names) {
+                 f.controls.push_back({name, ControlKind::Label, "main", 0, 0, 1, 1, "", Alignment::Left, 0});
+             }
+         },
+         TooManyControls},
+        {"control without a name", [](Fixture& f) { f.note().name = ""; }, UnnamedControl},
+        {"two controls of one name", [](Fixture& f) { f.note().name = "inner"; }, NameTaken},
+        {"control named like the window", [](Fixture& f) { f.note().name = "main"; }, NameTaken},
+        {"control of the main window's kind", [](Fixture& f) { f.note().kind = ControlKind::MainWindow; },
+         ControlOfTheWindowKind},
+        {"negative width", [](Fixture& f) { f.note().width = -1; }, NegativeSize},
+        {"negative height", [](Fixture& f) { f.note().height = -1; }, NegativeSize},
+        {"parent that does not exist", [](Fixture& f) { f.note().parent = "nowhere"; }, UnknownParent},
+        {"parent declared later",
+         [](Fixture& f) {
+             f.note().parent = "late";
+             f.controls.push_back({"late", ControlKind::GroupBox, "main", 0, 0, 9, 9, "", Alignment::Left, 0});
+         },
+         UnknownParent},
+        {"parent that is a label", [](Fixture& f) { f.note().parent = "receiver"; }, ParentCannotHoldControls},
+        {"parent that is a timer", [](Fixture& f) { f.note().parent = "clock"; }, ParentCannotHoldControls},
+        {"binding names no window", [](Fixture& f) { f.bindings[1].control = "ghost"; }, BindingForNoWindow},
+        {"created bound to a control", [](Fixture& f) { f.bindings[0].control = "box"; }, EventNotRaisedThere},
+        {"feedback bound to a timer", [](Fixture& f) { f.bindings[1].control = "clock"; }, EventNotRaisedThere},
+        {"feedback bound to the window", [](Fixture& f) { f.bindings[1].control = "main"; }, EventNotRaisedThere},
+        {"periodic bound to a label", [](Fixture& f) { f.bindings[2].control = "note"; }, EventNotRaisedThere},
+        {"binding without its handler", [](Fixture& f) { f.bindings[2].onPeriodic = nullptr; },
+         BindingWithoutHandler},
         {"handler of another event",
          [](Fixture& f) {
              f.bindings[1] = {"receiver", Event::Feedback, Created};
-         }},
-        {"two bindings of one event", [](Fixture& f) { f.bindings.push_back(f.bindings[2]); }},
-        {"too many controls",
-         [](Fixture& f) {
-             for (int i = 0; i < 12; ++i) {
-                 static const char* names[] = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l"};
-                 f.controls.push_back(
-                     {names[i], ControlKind::Label, "main", 0, 0, 1, 1, "", Alignment::Left, 0});
-             }
-         }},
+         },
+         BindingWithoutHandler},
+        {"two bindings of one event", [](Fixture& f) { f.bindings.push_back(f.bindings[2]); }, EventBoundTwice},
     };
     for (const auto& c : cases) {
         Fixture fixture;
         c.breakIt(fixture);
+        EXPECT_EQ(CheckDescription(fixture.Description()), c.fault) << c.what;
         EXPECT_FALSE(IsBuildable(fixture.Description())) << c.what;
     }
+}
+
+TEST(CheckDescription, AllowsExactlyTheMostControls) {
+    Fixture fixture;
+    static const char* names[] = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"};
+    for (const char* name : names) {
+        fixture.controls.push_back({name, ControlKind::Label, "main", 0, 0, 1, 1, "", Alignment::Left, 0});
+    }
+    ASSERT_EQ(fixture.controls.size(), kMaxControls);
+    EXPECT_EQ(CheckDescription(fixture.Description()), DescriptionFault::None);
 }
 
 TEST(CheckDescription, FindsBindingsByWindowAndEvent) {
