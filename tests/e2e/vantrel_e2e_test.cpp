@@ -245,14 +245,24 @@ TEST_F(EndToEnd, EscClosesWithExitCodeZeroAndFreesF10) {
     UnregisterHotKey(other.get(), 1);
 }
 
-TEST_F(EndToEnd, EscWithShiftLeavesItOpen) {
+class EscWithModifier : public EndToEnd, public testing::WithParamInterface<WORD> {};
+
+TEST_P(EscWithModifier, LeavesItOpenWhilePlainEscClosesIt) {
     SetForegroundWindow(vantrel_.window());
     PumpUntil([&] { return GetForegroundWindow() == vantrel_.window(); }, 2s);
-    SendKey(VK_SHIFT, true);
+    SendKey(GetParam(), true);
     TapKey(VK_ESCAPE);
-    SendKey(VK_SHIFT, false);
+    SendKey(GetParam(), false);
     EXPECT_EQ(vantrel_.process().WaitForExit(700ms), static_cast<DWORD>(STILL_ACTIVE));
+    // The keys did reach it: the same Esc alone now closes it.
+    TapKey(VK_ESCAPE);
+    EXPECT_EQ(vantrel_.process().WaitForExit(5s), 0u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Modifiers, EscWithModifier, testing::Values(VK_SHIFT, VK_CONTROL, VK_MENU),
+                         [](const testing::TestParamInfo<WORD>& key) {
+                             return key.param == VK_SHIFT ? "Shift" : key.param == VK_CONTROL ? "Ctrl" : "Alt";
+                         });
 
 TEST_F(EndToEnd, CloseMessageEndsWithExitCodeZero) {
     PostMessageW(vantrel_.window(), WM_CLOSE, 0, 0);

@@ -1,13 +1,17 @@
 #include "platform/caption.h"
 #include "platform/controls.h"
+#include "platform/events.h"
 #include "platform/message_loop.h"
 #include "platform/timer.h"
+#include "readout/capture.h"
+#include "readout/refresh.h"
 #include "window/before_dispatch.h"
 #include "window/build_main_window.h"
 #include "window/control_names.h"
 #include "window/main_window_description.h"
 #include "window/start_up.h"
 
+#include "main_window_fixture.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -21,42 +25,6 @@ using namespace testing_support;
 using namespace std::chrono_literals;
 
 namespace {
-
-// The program's own window, built in this process from its description.
-class MainWindow : public testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(BuildMainWindow(kMainWindowDescription));
-        main_ = ControlHandle(control::主窗口);
-        ASSERT_NE(main_, nullptr);
-    }
-    void TearDown() override {
-        if (IsWindow(main_)) {
-            DestroyWindow(main_);
-        }
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        }
-    }
-
-    // The message loop's rules, applied while pumping this thread's messages.
-    bool PumpWithRulesUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
-        const auto end = std::chrono::steady_clock::now() + limit;
-        while (!done() && std::chrono::steady_clock::now() < end) {
-            MSG message;
-            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-                if (!LookBeforeDispatch(message)) {
-                    TranslateMessage(&message);
-                    DispatchMessageW(&message);
-                }
-            }
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-        }
-        return done();
-    }
-
-    HWND main_ = nullptr;
-};
 
 TEST_F(MainWindow, SizePlaceTitleAndStyles) {
     RECT rect{};
@@ -125,9 +93,11 @@ TEST_F(MainWindow, ControlsStandWhereTheDescriptionPutsThem) {
         EXPECT_EQ(style & (WS_TABSTOP | WS_DISABLED | WS_BORDER), 0) << name;
         EXPECT_EQ((style & WS_VISIBLE) != 0, c.visible) << name;
     }
-    const LONG boxStyle = GetWindowLongW(ControlHandle(control::分组框1), GWL_STYLE);
-    EXPECT_EQ(boxStyle & BS_TYPEMASK, BS_GROUPBOX);
-    EXPECT_EQ(boxStyle & (BS_LEFT | BS_RIGHT), BS_LEFT);
+    for (const auto name : {control::分组框1, control::分组框2}) {
+        const LONG boxStyle = GetWindowLongW(ControlHandle(name), GWL_STYLE);
+        EXPECT_EQ(boxStyle & BS_TYPEMASK, BS_GROUPBOX) << std::string(name);
+        EXPECT_EQ(boxStyle & (BS_LEFT | BS_RIGHT | BS_CENTER), BS_LEFT) << std::string(name);
+    }
 
     // The receiver lies below the client area, out of sight.
     RECT client{};
@@ -137,9 +107,26 @@ TEST_F(MainWindow, ControlsStandWhereTheDescriptionPutsThem) {
 
 TEST_F(MainWindow, LabelsUseTheDefaultGuiFont) {
     for (const auto name :
-         {control::标签1, control::标签2, control::标签3, control::标签4, control::分组框1}) {
+         {control::标签1, control::标签2, control::标签3, control::标签4, control::分组框1, control::分组框2}) {
         EXPECT_EQ(reinterpret_cast<HGDIOBJ>(SendMessageW(ControlHandle(name), WM_GETFONT, 0, 0)),
                   GetStockObject(DEFAULT_GUI_FONT));
+    }
+}
+
+// The icon in the caption bar and on the taskbar button is the program's own.
+TEST_F(MainWindow, CarriesTheApplicationIconLargeAndSmall) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const struct {
+        WPARAM which;
+        int width, height;
+    } icons[] = {{ICON_BIG, SM_CXICON, SM_CYICON}, {ICON_SMALL, SM_CXSMICON, SM_CYSMICON}};
+    for (const auto& icon : icons) {
+        const auto shown = reinterpret_cast<HICON>(SendMessageW(main_, WM_GETICON, icon.which, 0));
+        ASSERT_NE(shown, nullptr) << icon.which;
+        const auto expected = static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON,
+                                                            GetSystemMetrics(icon.width),
+                                                            GetSystemMetrics(icon.height), LR_SHARED));
+        EXPECT_EQ(shown, expected) << icon.which;
     }
 }
 
@@ -158,49 +145,6 @@ TEST_F(MainWindow, CaptionWriteConvertsFromCodePage936AndRepaintsEveryTime) {
     RECT client{};
     GetClientRect(label, &client);
     EXPECT_TRUE(EqualRect(&update, &client)) << "the whole label is marked";
-}
-
-// Columns of the label that carry dark (text) pixels, read back from its window.
-std::vector<bool> InkedColumns(HWND label) {
-    UpdateWindow(label);
-    RECT area{};
-    GetClientRect(label, &area);
-    std::vector<bool> inked(static_cast<std::size_t>(area.right), false);
-    const HDC dc = GetDC(label);
-    for (int x = 0; x < area.right; ++x) {
-        for (int y = 0; y < area.bottom && !inked[static_cast<std::size_t>(x)]; ++y) {
-            const COLORREF colour = GetPixel(dc, x, y);
-            inked[static_cast<std::size_t>(x)] =
-                GetRValue(colour) + GetGValue(colour) + GetBValue(colour) < 3 * 96;
-        }
-    }
-    ReleaseDC(label, dc);
-    return inked;
-}
-
-TEST_F(MainWindow, ACentredCaptionWiderThanItsLabelIsCutAtBothEdges) {
-    const HWND label = ControlHandle(control::标签1);
-    WriteCaption(label, "0");
-    std::vector<bool> inked = InkedColumns(label);
-    ASSERT_FALSE(inked.front()) << "a short caption leaves the edges clear";
-    ASSERT_FALSE(inked.back());
-    const auto first = std::find(inked.begin(), inked.end(), true) - inked.begin();
-    const auto last = inked.rend() - std::find(inked.rbegin(), inked.rend(), true) - 1;
-    EXPECT_LE(std::abs((first + last) - static_cast<long>(inked.size()) + 1), 4) << "centred";
-
-    // One line of digits far wider than the label: no wrap, no ellipsis, cut on both sides.
-    WriteCaption(label, "8888888888888888888888888888888888888888888888888888888888888888");
-    inked = InkedColumns(label);
-    EXPECT_TRUE(std::count(inked.begin(), inked.begin() + 4, true) > 0) << "cut at the left edge";
-    EXPECT_TRUE(std::count(inked.end() - 4, inked.end(), true) > 0) << "cut at the right edge";
-}
-
-TEST_F(MainWindow, ALeftAlignedCaptionStartsAtTheLeftEdgeAndIsCutAtTheRight) {
-    const HWND label = ControlHandle(control::标签3);
-    WriteCaption(label, "8888888888888888888888888888888888888888888888888888888888888888");
-    const std::vector<bool> inked = InkedColumns(label);
-    EXPECT_TRUE(std::count(inked.begin(), inked.begin() + 4, true) > 0);
-    EXPECT_TRUE(std::count(inked.end() - 4, inked.end(), true) > 0);
 }
 
 TEST_F(MainWindow, PressOnALabelPostsACaptionPressAndIsDiscarded) {
@@ -272,9 +216,17 @@ struct Observed {
     int ticksAtCreated = -1;
     int ticks = 0;
     bool visibleAtFirstTick = false;
-    std::chrono::steady_clock::time_point start, firstTick;
+    std::chrono::steady_clock::time_point timerMade, firstTick;
 };
 Observed observed;
+
+// Notes the moment the timer's window is made, before its WM_CREATE sets the timer.
+LRESULT CALLBACK WatchTimerCreation(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND && ClassOf(reinterpret_cast<HWND>(wParam)) == L"VantrelTimer") {
+        observed.timerMade = std::chrono::steady_clock::now();
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
 
 void RecordCreated() {
     observed.mainAtCreated = ControlHandle("main");
@@ -305,9 +257,12 @@ const WindowDescription kRecorder{
 
 TEST(StartUp, CreatedRunsHiddenBeforeTheLoopAndTheFirstTickComesAfter100Ms) {
     observed = Observed{};
-    observed.start = std::chrono::steady_clock::now();
+    const HHOOK hook = SetWindowsHookExW(WH_CBT, WatchTimerCreation, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
     // The first tick closes the window, which ends the loop with 0.
     EXPECT_EQ(RunStartRoutine(kRecorder), 0);
+    UnhookWindowsHookEx(hook);
+    ASSERT_NE(observed.timerMade, std::chrono::steady_clock::time_point{}) << "the timer's window was not seen";
 
     EXPECT_NE(observed.mainAtCreated, nullptr);
     EXPECT_FALSE(observed.visibleAtCreated);
@@ -316,8 +271,101 @@ TEST(StartUp, CreatedRunsHiddenBeforeTheLoopAndTheFirstTickComesAfter100Ms) {
     EXPECT_EQ(observed.ticksAtCreated, 0);
     EXPECT_EQ(observed.ticks, 1) << "no tick after the window is gone";
     EXPECT_TRUE(observed.visibleAtFirstTick);
-    EXPECT_GE(observed.firstTick - observed.start, 100ms);
+    EXPECT_GE(observed.firstTick - observed.timerMade, 100ms) << "counted from the timer's own creation";
     EXPECT_FALSE(IsWindow(observed.mainAtCreated));
+}
+
+// F10 pressed after the registration, while the window is still being made:
+// the press waits in the queue and is handled once the loop runs.
+struct EarlyPress {
+    int feedbackAtCreatedEnd = -1;
+    int feedbackCalls = 0;
+    bool loopAtFeedback = false;
+    int ticks = 0;
+};
+EarlyPress early;
+
+void RegisterThenPressF10() {
+    OnMainWindowCreated();
+    TapKey(VK_F10);
+    Sleep(200); // long enough for the press to have arrived, were it handled here
+    early.feedbackAtCreatedEnd = early.feedbackCalls;
+}
+
+void FeedbackInTheLoop(std::int32_t first, std::int32_t second) {
+    ++early.feedbackCalls;
+    early.loopAtFeedback = MessageLoopEntered();
+    OnHotkeyFeedback(first, second);
+    PostMessageW(ControlHandle(control::主窗口), WM_CLOSE, 0, 0);
+}
+
+void GiveUpAfterThreeSeconds() {
+    if (++early.ticks == 30) {
+        PostMessageW(ControlHandle(control::主窗口), WM_CLOSE, 0, 0);
+    }
+}
+
+constexpr EventBinding kEarlyPressBindings[] = {
+    {control::主窗口, Event::Created, RegisterThenPressF10, nullptr, nullptr},
+    {control::标签4, Event::Feedback, nullptr, FeedbackInTheLoop, nullptr},
+    {control::时钟1, Event::Periodic, nullptr, nullptr, GiveUpAfterThreeSeconds},
+};
+
+TEST(StartUp, F10PressedBeforeTheLoopIsHandledOnceTheLoopRuns) {
+    const UniqueWindow target = MakeWindow({40, 60, 300, 260}, WS_POPUP | WS_VISIBLE);
+    MovePointer(100, 100);
+    const WindowDescription description{kMainWindowDescription.window, kMainWindowDescription.controls,
+                                        kEarlyPressBindings};
+    EXPECT_EQ(RunStartRoutine(description), 0);
+
+    EXPECT_EQ(HotkeyId, 33001) << "F10 must be free for this test";
+    EXPECT_EQ(early.feedbackAtCreatedEnd, 0) << "nothing is handled before the loop";
+    EXPECT_EQ(early.feedbackCalls, 1);
+    EXPECT_TRUE(early.loopAtFeedback);
+    EXPECT_EQ(TargetWindow, target.get());
+}
+
+// Counts what the readout labels receive, then hands it to the label as usual.
+struct LabelTraffic {
+    int setText = 0;
+    int paint = 0;
+};
+LabelTraffic xTraffic, yTraffic;
+HWND xLabel = nullptr;
+WNDPROC labelProcedure = nullptr;
+
+LRESULT CALLBACK CountLabelTraffic(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    LabelTraffic& traffic = window == xLabel ? xTraffic : yTraffic;
+    traffic.setText += message == WM_SETTEXT;
+    traffic.paint += message == WM_PAINT;
+    return CallWindowProcW(labelProcedure, window, message, wParam, lParam);
+}
+
+TEST_F(MainWindow, EveryTickSetsAndRepaintsBothReadoutsAlsoWhenUnchanged) {
+    // The ticks are this test's own: the window's timer stays still.
+    KillTimer(ControlHandle(control::时钟1), kTimerId);
+    TargetWindow = nullptr;
+    MovePointer(600, 500); // off the screen's edges: both axes read the same at every tick
+    xLabel = ControlHandle(control::标签1);
+    const HWND yLabel = ControlHandle(control::标签2);
+    labelProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(xLabel, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountLabelTraffic)));
+    SetWindowLongPtrW(yLabel, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountLabelTraffic));
+    OnRefreshTick();
+    PumpMessages(50ms);
+    xTraffic = yTraffic = {};
+
+    constexpr int kTicks = 5;
+    for (int tick = 0; tick < kTicks; ++tick) {
+        OnRefreshTick();
+        PumpMessages(30ms);
+    }
+    EXPECT_EQ(ReadText(xLabel), L"超出了");
+    EXPECT_EQ(ReadText(yLabel), L"超出了");
+    EXPECT_EQ(xTraffic.setText, kTicks);
+    EXPECT_EQ(yTraffic.setText, kTicks);
+    EXPECT_EQ(xTraffic.paint, kTicks);
+    EXPECT_EQ(yTraffic.paint, kTicks);
 }
 
 } // namespace

@@ -1,0 +1,74 @@
+#include "snapshot.h"
+
+namespace testing_support {
+
+Snapshot TakeSnapshot(HWND window) {
+    UpdateWindow(window);
+    RECT area{};
+    GetClientRect(window, &area);
+    Snapshot snapshot;
+    snapshot.width = area.right;
+    snapshot.height = area.bottom;
+    snapshot.pixels.resize(static_cast<std::size_t>(snapshot.width * snapshot.height));
+
+    // A top-down 32-bit DIB: one BitBlt instead of a GetPixel per pixel.
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = snapshot.width;
+    info.bmiHeader.biHeight = -snapshot.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    const HDC screen = GetDC(window);
+    const HDC memory = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, snapshot.width, snapshot.height, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    const auto* bgrx = static_cast<const std::uint32_t*>(bits);
+    for (std::size_t i = 0; i < snapshot.pixels.size(); ++i) {
+        const std::uint32_t p = bgrx[i];
+        snapshot.pixels[i] = RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+    }
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, screen);
+    return snapshot;
+}
+
+bool IsInk(COLORREF colour) {
+    return GetRValue(colour) + GetGValue(colour) + GetBValue(colour) < 3 * 128;
+}
+
+std::vector<bool> InkedColumns(const Snapshot& snapshot) {
+    std::vector<bool> inked(static_cast<std::size_t>(snapshot.width), false);
+    for (int x = 0; x < snapshot.width; ++x) {
+        inked[static_cast<std::size_t>(x)] = InkHeight(snapshot, x) > 0;
+    }
+    return inked;
+}
+
+std::vector<bool> InkedRows(const Snapshot& snapshot) {
+    std::vector<bool> inked(static_cast<std::size_t>(snapshot.height), false);
+    for (int y = 0; y < snapshot.height; ++y) {
+        for (int x = 0; x < snapshot.width && !inked[static_cast<std::size_t>(y)]; ++x) {
+            inked[static_cast<std::size_t>(y)] = IsInk(snapshot.at(x, y));
+        }
+    }
+    return inked;
+}
+
+int InkHeight(const Snapshot& snapshot, int x) {
+    int top = -1, bottom = -1;
+    for (int y = 0; y < snapshot.height; ++y) {
+        if (IsInk(snapshot.at(x, y))) {
+            top = top < 0 ? y : top;
+            bottom = y;
+        }
+    }
+    return top < 0 ? 0 : bottom - top + 1;
+}
+
+} // namespace testing_support
