@@ -1,3 +1,4 @@
+#include "snapshot.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +20,7 @@ struct MessageBoxView {
     std::wstring caption;
     std::wstring text;
     int buttons = 0;
-    bool hasIcon = false;
+    HWND icon = nullptr; // the window that shows it
     HWND owner = nullptr;
 };
 
@@ -40,13 +41,49 @@ MessageBoxView FindReport(const ChildProcess& process) {
         } else if (kind == L"Static" || kind == L"STATIC") {
             const LONG style = GetWindowLongW(child, GWL_STYLE);
             if ((style & SS_TYPEMASK) == SS_ICON) {
-                view.hasIcon = true;
+                view.icon = child;
             } else if (!ReadText(child).empty()) {
                 view.text = ReadText(child);
             }
         }
     }
     return view;
+}
+
+// The system's icon as a message box shows it: at the standard icon size on
+// the dialog's face.
+Snapshot SystemIcon(LPCWSTR which, int width, int height) {
+    Snapshot drawn;
+    drawn.width = width;
+    drawn.height = height;
+    const HDC screen = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    const RECT all{0, 0, width, height};
+    FillRect(memory, &all, GetSysColorBrush(COLOR_BTNFACE));
+    DrawIconEx(memory, 0, 0, LoadIconW(nullptr, which), GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
+               0, nullptr, DI_NORMAL);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            drawn.pixels.push_back(GetPixel(memory, x, y));
+        }
+    }
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return drawn;
+}
+
+// Whether the report's icon, as it stands on screen, is the system's error icon.
+// Read from the screen: the box is another process's window.
+bool ShowsErrorIcon(HWND iconWindow) {
+    if (iconWindow == nullptr) {
+        return false;
+    }
+    const Snapshot shown = TakeScreenSnapshot(iconWindow);
+    return shown.pixels == SystemIcon(IDI_ERROR, shown.width, shown.height).pixels;
 }
 
 // Presses the report's one button as a user would.
@@ -81,7 +118,7 @@ TEST_P(FatalErrorReport, ShowsTheReportAndExitsWithMinusOne) {
     EXPECT_EQ(view.caption, L"错误");
     EXPECT_EQ(view.text, GetParam().report);
     EXPECT_EQ(view.buttons, 1);
-    EXPECT_TRUE(view.hasIcon);
+    EXPECT_TRUE(ShowsErrorIcon(view.icon)) << "the error icon";
     EXPECT_EQ(view.owner, nullptr);
     EXPECT_TRUE(child.Running()) << "the process must wait for the user";
 

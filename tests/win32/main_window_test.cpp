@@ -216,7 +216,7 @@ struct Observed {
     int ticksAtCreated = -1;
     int ticks = 0;
     bool visibleAtFirstTick = false;
-    std::chrono::steady_clock::time_point timerMade, firstTick;
+    std::chrono::steady_clock::time_point timerMade, firstTick, lastTick;
 };
 Observed observed;
 
@@ -236,10 +236,15 @@ void RecordCreated() {
     observed.ticksAtCreated = observed.ticks;
 }
 
+constexpr int kRecordedTicks = 4;
+
 void RecordTick() {
     if (++observed.ticks == 1) {
         observed.firstTick = std::chrono::steady_clock::now();
         observed.visibleAtFirstTick = IsWindowVisible(ControlHandle("main")) != FALSE;
+    }
+    if (observed.ticks == kRecordedTicks) {
+        observed.lastTick = std::chrono::steady_clock::now();
         PostMessageW(ControlHandle("main"), WM_CLOSE, 0, 0);
     }
 }
@@ -259,7 +264,7 @@ TEST(StartUp, CreatedRunsHiddenBeforeTheLoopAndTheFirstTickComesAfter100Ms) {
     observed = Observed{};
     const HHOOK hook = SetWindowsHookExW(WH_CBT, WatchTimerCreation, nullptr, GetCurrentThreadId());
     ASSERT_NE(hook, nullptr);
-    // The first tick closes the window, which ends the loop with 0.
+    // The fourth tick closes the window, which ends the loop with 0.
     EXPECT_EQ(RunStartRoutine(kRecorder), 0);
     UnhookWindowsHookEx(hook);
     ASSERT_NE(observed.timerMade, std::chrono::steady_clock::time_point{}) << "the timer's window was not seen";
@@ -269,9 +274,12 @@ TEST(StartUp, CreatedRunsHiddenBeforeTheLoopAndTheFirstTickComesAfter100Ms) {
     EXPECT_TRUE(observed.labelVisibleAtCreated);
     EXPECT_FALSE(observed.loopAtCreated);
     EXPECT_EQ(observed.ticksAtCreated, 0);
-    EXPECT_EQ(observed.ticks, 1) << "no tick after the window is gone";
+    EXPECT_EQ(observed.ticks, kRecordedTicks) << "no tick after the window is gone";
     EXPECT_TRUE(observed.visibleAtFirstTick);
     EXPECT_GE(observed.firstTick - observed.timerMade, 100ms) << "counted from the timer's own creation";
+    // Every 100 ms, not every second: three periods pass well within one.
+    EXPECT_GE(observed.lastTick - observed.firstTick, 3 * 100ms);
+    EXPECT_LT(observed.lastTick - observed.firstTick, 1000ms);
     EXPECT_FALSE(IsWindow(observed.mainAtCreated));
 }
 
@@ -366,6 +374,17 @@ TEST_F(MainWindow, EveryTickSetsAndRepaintsBothReadoutsAlsoWhenUnchanged) {
     EXPECT_EQ(yTraffic.setText, kTicks);
     EXPECT_EQ(xTraffic.paint, kTicks);
     EXPECT_EQ(yTraffic.paint, kTicks);
+}
+
+TEST_F(MainWindow, ItsTimerRewritesTheReadoutsTenTimesASecond) {
+    xLabel = ControlHandle(control::标签1);
+    labelProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(xLabel, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountLabelTraffic)));
+    xTraffic = {};
+    PumpMessages(1050ms);
+    // About ten; a period of 50 ms or of a second is far outside.
+    EXPECT_GE(xTraffic.setText, 7);
+    EXPECT_LE(xTraffic.setText, 11);
 }
 
 } // namespace

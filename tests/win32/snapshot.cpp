@@ -2,13 +2,13 @@
 
 namespace testing_support {
 
-Snapshot TakeSnapshot(HWND window) {
-    UpdateWindow(window);
-    RECT area{};
-    GetClientRect(window, &area);
+namespace {
+
+// `width` x `height` pixels of `source` from (x, y).
+Snapshot Copy(HDC source, int x, int y, int width, int height) {
     Snapshot snapshot;
-    snapshot.width = area.right;
-    snapshot.height = area.bottom;
+    snapshot.width = width;
+    snapshot.height = height;
     snapshot.pixels.resize(static_cast<std::size_t>(snapshot.width * snapshot.height));
 
     // A top-down 32-bit DIB: one BitBlt instead of a GetPixel per pixel.
@@ -20,11 +20,10 @@ Snapshot TakeSnapshot(HWND window) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    const HDC screen = GetDC(window);
-    const HDC memory = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HDC memory = CreateCompatibleDC(source);
+    const HBITMAP bitmap = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     const HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, snapshot.width, snapshot.height, screen, 0, 0, SRCCOPY);
+    BitBlt(memory, 0, 0, width, height, source, x, y, SRCCOPY);
     GdiFlush();
     const auto* bgrx = static_cast<const std::uint32_t*>(bits);
     for (std::size_t i = 0; i < snapshot.pixels.size(); ++i) {
@@ -34,7 +33,29 @@ Snapshot TakeSnapshot(HWND window) {
     SelectObject(memory, previous);
     DeleteObject(bitmap);
     DeleteDC(memory);
-    ReleaseDC(window, screen);
+    return snapshot;
+}
+
+} // namespace
+
+Snapshot TakeSnapshot(HWND window) {
+    UpdateWindow(window);
+    RECT area{};
+    GetClientRect(window, &area);
+    const HDC dc = GetDC(window);
+    Snapshot snapshot = Copy(dc, 0, 0, area.right, area.bottom);
+    ReleaseDC(window, dc);
+    return snapshot;
+}
+
+Snapshot TakeScreenSnapshot(HWND window) {
+    RECT area{};
+    GetClientRect(window, &area);
+    POINT origin{};
+    ClientToScreen(window, &origin);
+    const HDC screen = GetDC(nullptr);
+    Snapshot snapshot = Copy(screen, origin.x, origin.y, area.right, area.bottom);
+    ReleaseDC(nullptr, screen);
     return snapshot;
 }
 

@@ -19,6 +19,10 @@ struct Snapshot {
 // The client area of `window` as it stands on screen, after it has painted.
 Snapshot TakeSnapshot(HWND window);
 
+// The client area of a window of any process, read from the screen. Under
+// Wine a window DC of another process reads back black, the screen does not.
+Snapshot TakeScreenSnapshot(HWND window);
+
 // Whether a pixel is ink rather than background: darker than mid-grey.
 bool IsInk(COLORREF colour);
 
