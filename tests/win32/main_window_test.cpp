@@ -278,7 +278,8 @@ TEST(StartUp, CreatedRunsHiddenBeforeTheLoopAndTheFirstTickComesAfter100Ms) {
     EXPECT_TRUE(observed.visibleAtFirstTick);
     EXPECT_GE(observed.firstTick - observed.timerMade, 100ms) << "counted from the timer's own creation";
     // Every 100 ms, not every second: three periods pass well within one.
-    EXPECT_GE(observed.lastTick - observed.firstTick, 3 * 100ms);
+    // (Expiries keep to the timer's schedule, so one interval after a late
+    // tick may be shorter than the period: no lower bound here.)
     EXPECT_LT(observed.lastTick - observed.firstTick, 1000ms);
     EXPECT_FALSE(IsWindow(observed.mainAtCreated));
 }
