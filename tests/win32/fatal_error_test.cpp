@@ -53,9 +53,6 @@ MessageBoxView FindReport(const ChildProcess& process) {
 // The system's icon as a message box shows it: at the standard icon size on
 // the dialog's face.
 Snapshot SystemIcon(LPCWSTR which, int width, int height) {
-    Snapshot drawn;
-    drawn.width = width;
-    drawn.height = height;
     const HDC screen = GetDC(nullptr);
     const HDC memory = CreateCompatibleDC(screen);
     const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
@@ -64,11 +61,7 @@ Snapshot SystemIcon(LPCWSTR which, int width, int height) {
     FillRect(memory, &all, GetSysColorBrush(COLOR_BTNFACE));
     DrawIconEx(memory, 0, 0, LoadIconW(nullptr, which), GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
                0, nullptr, DI_NORMAL);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            drawn.pixels.push_back(GetPixel(memory, x, y));
-        }
-    }
+    Snapshot drawn = CopyPixels(memory, 0, 0, width, height);
     SelectObject(memory, previous);
     DeleteObject(bitmap);
     DeleteDC(memory);

@@ -2,10 +2,7 @@
 
 namespace testing_support {
 
-namespace {
-
-// `width` x `height` pixels of `source` from (x, y).
-Snapshot Copy(HDC source, int x, int y, int width, int height) {
+Snapshot CopyPixels(HDC source, int x, int y, int width, int height) {
     Snapshot snapshot;
     snapshot.width = width;
     snapshot.height = height;
@@ -36,14 +33,12 @@ Snapshot Copy(HDC source, int x, int y, int width, int height) {
     return snapshot;
 }
 
-} // namespace
-
 Snapshot TakeSnapshot(HWND window) {
     UpdateWindow(window);
     RECT area{};
     GetClientRect(window, &area);
     const HDC dc = GetDC(window);
-    Snapshot snapshot = Copy(dc, 0, 0, area.right, area.bottom);
+    Snapshot snapshot = CopyPixels(dc, 0, 0, area.right, area.bottom);
     ReleaseDC(window, dc);
     return snapshot;
 }
@@ -54,7 +49,7 @@ Snapshot TakeScreenSnapshot(HWND window) {
     POINT origin{};
     ClientToScreen(window, &origin);
     const HDC screen = GetDC(nullptr);
-    Snapshot snapshot = Copy(screen, origin.x, origin.y, area.right, area.bottom);
+    Snapshot snapshot = CopyPixels(screen, origin.x, origin.y, area.right, area.bottom);
     ReleaseDC(nullptr, screen);
     return snapshot;
 }

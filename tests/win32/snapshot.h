@@ -16,6 +16,9 @@ struct Snapshot {
     COLORREF at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
 };
 
+// `width` x `height` pixels of any DC from (x, y).
+Snapshot CopyPixels(HDC source, int x, int y, int width, int height);
+
 // The client area of `window` as it stands on screen, after it has painted.
 Snapshot TakeSnapshot(HWND window);
 
