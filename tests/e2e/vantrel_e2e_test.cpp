@@ -47,6 +47,18 @@ class Vantrel {
     bool ready() const {
         return window_ != nullptr && x_ != nullptr && y_ != nullptr && receiver_ != nullptr;
     }
+    // What was seen of it, for a failure message.
+    std::string State() {
+        std::string state = process_.started() ? "started" : "not started";
+        if (process_.started()) {
+            const DWORD code = process_.WaitForExit(std::chrono::milliseconds(0));
+            state += code == STILL_ACTIVE ? ", still running" : ", ended with " + std::to_string(code);
+        }
+        state += window_ ? ", window found" : ", no window";
+        state += x_ && y_ ? ", readouts found" : ", readouts missing";
+        return state;
+    }
+
     HWND window() const { return window_; }
     HWND receiver() const { return receiver_; }
     ChildProcess& process() { return process_; }
@@ -118,7 +130,7 @@ void CaptureAt(int x, int y) {
 
 class EndToEnd : public testing::Test {
   protected:
-    void SetUp() override { ASSERT_TRUE(vantrel_.ready()) << "vantrel.exe did not come up"; }
+    void SetUp() override { ASSERT_TRUE(vantrel_.ready()) << "vantrel.exe did not come up: " << vantrel_.State(); }
 
     // Pointer at (dx, dy) from the client origin of `window`.
     void PointAt(HWND window, int dx, int dy) {
